@@ -1,0 +1,47 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The seven controls. A control's number is also its window identifier; the main window is window 0.
+enum ControlNumber : int {
+    ResultList = 0,
+    ViewTabs = 1,
+    HierarchyTree = 2,
+    AlphabeticalTree = 3,
+    CustomHint = 4,
+    CustomQueryField = 5,
+    ExecuteButton = 6,
+};
+
+// A text colour in the 0x00BBGGRR form.
+using Colour = std::uint32_t;
+
+// Catalogue headings and the "Item #" rows of the ResultList: red 0, green 0, blue 0x90.
+constexpr Colour HeadingColour = 0x900000;
+
+// Operations on the controls, called on the user-interface thread. None of them forces an
+// immediate repaint; an index outside the current range does nothing, or gives -1 or "".
+
+// ResultList rows. A row's text is split into columns at its line feeds.
+void AppendRow(const std::string& text);
+void SetRowColour(int row, Colour colour);
+int RowCount();
+void ClearRows();
+void RemoveRow(int row);
+
+// Writing many rows into a visible list costs a scroll-bar repaint per row; a caller that writes
+// many suspends the list's redraw first and resumes it afterwards, which invalidates the list.
+void SuspendRowRedraw();
+void ResumeRowRedraw();
+
+void SetMainTitle(const std::string& text);
+void ShowMessage(const std::string& caption, const std::string& text);
+
+// Tree items, numbered from 0 in the order they were appended.
+void AppendTreeItem(int tree, const std::string& text, int level);
+int TreeItemCount(int tree);
+void SetTreeItemColour(int tree, int index, Colour colour);
+int SelectedTreeItem(int tree);
+std::string TreeItemText(int tree, int index);
+
+std::string QueryFieldText();
