@@ -1,0 +1,4 @@
+#pragma once
+#include <string>
+
+void RunQuery(const std::string& text);
