@@ -14,8 +14,6 @@ bool operator==(const Event& a, const Event& b) {
     return a.kind == b.kind && a.control == b.control && a.window == b.window && a.detail == b.detail;
 }
 
-bool operator!=(const Event& a, const Event& b) { return !(a == b); }
-
 void QueueEvent(const Event& event) {
     // Only the newest is compared: the same event behind a different one is a new report.
     if (!queue.empty() && queue.back() == event) return;

@@ -11,7 +11,6 @@ struct Event {
 };
 
 bool operator==(const Event& a, const Event& b);
-bool operator!=(const Event& a, const Event& b);
 
 // The two kinds the loop acts on. 16 is also WM_CLOSE's message number, so a WM_CLOSE posted to
 // the thread ends the loop by itself.

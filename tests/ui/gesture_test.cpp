@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/fakes/fake_controls.h"
@@ -20,7 +21,6 @@ namespace {
 constexpr std::int32_t WmNotify = 0x4E;
 constexpr std::int32_t WmCommand = 0x111;
 constexpr std::int32_t WmClose = 16;
-constexpr std::int32_t WmQuit = 0x12;
 constexpr std::int32_t WmPaint = 0x0F;
 constexpr std::int32_t WmSysCommand = 0x112;
 
@@ -160,23 +160,4 @@ TEST_F(Gestures, TwoEqualEventsOfOneMessageRunOnce) {
         QueueEvent(TreeEvent(AlphabeticalTree, Clicked));
     })});
     EXPECT_EQ(RunQueryTexts(), (std::vector<std::string>{"Win32_BIOS"}));
-}
-
-TEST_F(Gestures, QuitEndsNothingAndAPostedCloseEndsTheLoop) {
-    Fake().queryField = "Win32_Fan";
-    messages = {Plain(WmQuit), ButtonPress(), Plain(WmClose), ButtonPress()};
-    RunEventLoop();
-    EXPECT_EQ(nextMessage, 3u);
-    EXPECT_EQ(RunQueryTexts(), (std::vector<std::string>{"Win32_Fan"}));
-}
-
-TEST_F(Gestures, EventsOfTheCloseMessageAfterTheCloseAreNotHandled) {
-    Fake().queryField = "Win32_Fan";
-    messages = {[] {
-        QueueEvent(Event{WindowCloseEvent, 0, 0, 0});
-        QueueEvent(Event{ControlEvent, ExecuteButton, 0, 0});
-        return WmClose;
-    }};
-    RunEventLoop();
-    EXPECT_TRUE(RunQueryTexts().empty());
 }
