@@ -1,0 +1,79 @@
+#include "tests/query/allocation_spy.h"
+
+#include <set>
+
+#include <windows.h>
+#include <objidl.h>
+
+namespace {
+
+class Spy : public IMallocSpy {
+public:
+    std::set<void*> live;
+    int seen = 0;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IMallocSpy)) {
+            *object = this;
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    SIZE_T STDMETHODCALLTYPE PreAlloc(SIZE_T cbRequest) override { return cbRequest; }
+    void* STDMETHODCALLTYPE PostAlloc(void* pActual) override {
+        if (pActual != nullptr) {
+            live.insert(pActual);
+            ++seen;
+        }
+        return pActual;
+    }
+    void* STDMETHODCALLTYPE PreFree(void* pRequest, BOOL) override {
+        live.erase(pRequest);
+        return pRequest;
+    }
+    void STDMETHODCALLTYPE PostFree(BOOL) override {}
+    SIZE_T STDMETHODCALLTYPE PreRealloc(void* pRequest, SIZE_T cbRequest, void** ppNewRequest, BOOL) override {
+        live.erase(pRequest);
+        *ppNewRequest = pRequest;
+        return cbRequest;
+    }
+    void* STDMETHODCALLTYPE PostRealloc(void* pActual, BOOL) override {
+        if (pActual != nullptr) {
+            live.insert(pActual);
+            ++seen;
+        }
+        return pActual;
+    }
+    void* STDMETHODCALLTYPE PreGetSize(void* pRequest, BOOL) override { return pRequest; }
+    SIZE_T STDMETHODCALLTYPE PostGetSize(SIZE_T cbActual, BOOL) override { return cbActual; }
+    void* STDMETHODCALLTYPE PreDidAlloc(void* pRequest, BOOL) override { return pRequest; }
+    int STDMETHODCALLTYPE PostDidAlloc(void*, BOOL, int fActual) override { return fActual; }
+    void STDMETHODCALLTYPE PreHeapMinimize() override {}
+    void STDMETHODCALLTYPE PostHeapMinimize() override {}
+};
+
+Spy spy;
+
+}  // namespace
+
+bool StartWatchingAllocations() {
+    // Freed BSTRs would otherwise wait in oleaut32's cache instead of reaching the allocator.
+    using SetOaNoCacheFunction = void(WINAPI*)();
+    const auto setOaNoCache = reinterpret_cast<SetOaNoCacheFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("oleaut32.dll"), "SetOaNoCache")));
+    if (setOaNoCache != nullptr) setOaNoCache();
+    spy.live.clear();
+    spy.seen = 0;
+    // A spy whose revocation waits for its last blocks to be freed is still this one.
+    const HRESULT registered = CoRegisterMallocSpy(&spy);
+    return registered == S_OK || registered == CO_E_OBJISREG;
+}
+
+int LiveAllocations() { return static_cast<int>(spy.live.size()); }
+
+int AllocationsSeen() { return spy.seen; }
+
+void StopWatchingAllocations() { CoRevokeMallocSpy(); }
