@@ -1,3 +1,10 @@
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "ui/stand_in_loop.h"
+#include "ui/startup.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    if (StartUp(instance)) RunStandInLoop();
+    ShutDown();
+    ExitProcess(0);
+}

@@ -23,3 +23,12 @@ TreePlacement AppendToShape(TreeShape& shape, int level) {
     shape.lastChild.push_back(-1);
     return placement;
 }
+
+void UndoAppendToShape(TreeShape& shape, const TreePlacement& placement) {
+    if (shape.parent.empty()) return;
+    int& last = placement.parent < 0 ? shape.lastTopLevel : shape.lastChild[placement.parent];
+    last = placement.previousSibling;
+    shape.parent.pop_back();
+    shape.depth.pop_back();
+    shape.lastChild.pop_back();
+}

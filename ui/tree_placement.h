@@ -21,3 +21,7 @@ struct TreePlacement {
 // however deep the level asked for), a shallower one (negative counting as 0) the next sibling
 // of its ancestor at that depth. The first item is top-level whatever the level. Records the item.
 TreePlacement AppendToShape(TreeShape& shape, int level);
+
+// Forgets the item that the last AppendToShape recorded, given what that call returned; for an
+// insertion that the tree control refused.
+void UndoAppendToShape(TreeShape& shape, const TreePlacement& placement);

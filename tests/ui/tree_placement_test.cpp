@@ -45,3 +45,25 @@ TEST(TreePlacement, ShallowerAndNegativeLevelsClimbToThatDepth) {
     EXPECT_EQ(shape.lastChild[0], 3);
     EXPECT_EQ(shape.lastTopLevel, 6);
 }
+
+TEST(TreePlacement, UndoForgetsTheLastItemOnly) {
+    TreeShape shape;
+    AppendToShape(shape, 0);  // 0
+    AppendToShape(shape, 1);  // 1 under 0
+    const TreeShape before = shape;
+    for (int level : {1, 2, 0, -3}) {
+        const TreePlacement p = AppendToShape(shape, level);
+        UndoAppendToShape(shape, p);
+        EXPECT_EQ(shape.parent, before.parent) << level;
+        EXPECT_EQ(shape.depth, before.depth) << level;
+        EXPECT_EQ(shape.lastChild, before.lastChild) << level;
+        EXPECT_EQ(shape.lastTopLevel, before.lastTopLevel) << level;
+    }
+    // The next item still goes after its real previous sibling.
+    EXPECT_EQ(AppendToShape(shape, 1).previousSibling, 1);
+
+    TreeShape first;
+    UndoAppendToShape(first, AppendToShape(first, 0));
+    EXPECT_TRUE(first.parent.empty());
+    EXPECT_EQ(first.lastTopLevel, -1);
+}

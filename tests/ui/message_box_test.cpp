@@ -1,0 +1,90 @@
+// ShowMessage with the box found and dismissed from a second thread.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/window_state.h"
+
+namespace {
+
+struct SeenBox {
+    std::string caption;
+    std::string text;
+    int buttons = 0;
+    int okButtons = 0;
+    HICON icon = nullptr;
+    HWND owner = nullptr;
+    bool mainEnabled = true;
+};
+
+struct Search {
+    DWORD thread;
+    HWND box;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM context) {
+    Search& search = *reinterpret_cast<Search*>(context);
+    if (ClassNameOf(window) == "#32770" && IsWindowVisible(window)) {
+        search.box = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CountButton(HWND child, LPARAM context) {
+    SeenBox& seen = *reinterpret_cast<SeenBox*>(context);
+    if (lstrcmpiA(ClassNameOf(child).c_str(), "Button") == 0 && IsWindowVisible(child)) {
+        ++seen.buttons;
+        seen.okButtons += GetDlgCtrlID(child) == IDOK;
+    }
+    return TRUE;
+}
+
+// Waits up to ten seconds for the box of `thread`, notes what it shows, and presses OK.
+void DismissBox(DWORD thread, SeenBox& seen, std::atomic<bool>& found) {
+    Search search = {thread, nullptr};
+    for (int i = 0; i < 200 && search.box == nullptr; ++i) {
+        Sleep(50);
+        EnumThreadWindows(thread, FindBox, reinterpret_cast<LPARAM>(&search));
+    }
+    if (search.box == nullptr) return;
+    found = true;
+    Sleep(100);
+    seen.caption = WindowText(search.box);
+    seen.text = WindowText(GetDlgItem(search.box, 0xFFFF));
+    EnumChildWindows(search.box, CountButton, reinterpret_cast<LPARAM>(&seen));
+    seen.icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(search.box, 0x14), STM_GETICON, 0, 0));
+    seen.owner = GetWindow(search.box, GW_OWNER);
+    seen.mainEnabled = IsWindowEnabled(Window().main) != FALSE;
+    PostMessageA(search.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+}  // namespace
+
+TEST(ShowMessage, ModalBoxWithCaptionTextAndOkOnlyWhileTheWindowIsDisabled) {
+    ASSERT_TRUE(MakeWindow(false));
+    const HWND foreground = GetForegroundWindow();
+    DWORD process = 0;
+    if (foreground != nullptr) GetWindowThreadProcessId(foreground, &process);
+
+    SeenBox seen;
+    std::atomic<bool> found(false);
+    std::thread helper(DismissBox, GetCurrentThreadId(), std::ref(seen), std::ref(found));
+    ShowMessage("ERROR", "unable to call IWbemServices::ExecQuery");
+    helper.join();
+
+    ASSERT_TRUE(found) << "no message box appeared";
+    EXPECT_EQ(seen.caption, "ERROR");
+    EXPECT_EQ(seen.text, "unable to call IWbemServices::ExecQuery");
+    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_EQ(seen.okButtons, 1);
+    EXPECT_EQ(seen.icon, nullptr) << "no icon";
+    EXPECT_EQ(seen.owner, process == GetCurrentProcessId() ? foreground : nullptr);
+    EXPECT_FALSE(seen.mainEnabled) << "the main window takes no input while the box is up";
+    EXPECT_TRUE(IsWindowEnabled(Window().main)) << "enabled again afterwards";
+}

@@ -1,0 +1,112 @@
+// Switching pages with the mouse on the real tab control, and the page background requests.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/pages.h"
+#include "ui/visual_styles.h"
+#include "ui/window_state.h"
+
+namespace {
+
+class Pages : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(MakeWindow(false)); }
+
+    // A left click in the middle of the tab's header, as the mouse would give it.
+    static void ClickTab(int tab) {
+        const HWND tabs = Control(ViewTabs);
+        RECT rect;
+        ASSERT_TRUE(SendMessageA(tabs, TCM_GETITEMRECT, tab, reinterpret_cast<LPARAM>(&rect)));
+        const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageA(tabs, WM_LBUTTONUP, 0, point);
+        PumpMessages();
+    }
+
+    // An arrow key on the tab control moves to the next or previous tab, whether or not its header
+    // is scrolled into sight (the tab row may be wider than the control).
+    static void PressKey(WPARAM key) {
+        SendMessageA(Control(ViewTabs), WM_KEYDOWN, key, 0);
+        SendMessageA(Control(ViewTabs), WM_KEYUP, key, 0);
+        PumpMessages();
+    }
+
+    static void ExpectOnShow(int shown) {
+        RECT area;
+        GetClientRect(Control(ViewTabs), &area);
+        SendMessageA(Control(ViewTabs), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        EXPECT_EQ(CurrentPage(), shown);
+        for (int tab = 0; tab < 3; ++tab) {
+            SCOPED_TRACE(tab);
+            const HWND container = PageContainer(tab);
+            EXPECT_EQ(IsWindowVisible(container) != FALSE, tab == shown);
+            EXPECT_EQ(IsWindowEnabled(container) != FALSE, tab == shown);
+        }
+        const RECT placed = RectInParent(PageContainer(shown));
+        EXPECT_EQ(placed.left, area.left);
+        EXPECT_EQ(placed.top, area.top);
+        EXPECT_EQ(placed.right, area.right);
+        EXPECT_EQ(placed.bottom, area.bottom);
+    }
+};
+
+}  // namespace
+
+TEST_F(Pages, ChoosingATabShowsItsPageAlone) {
+    ExpectOnShow(0);
+    ClickTab(1);
+    ExpectOnShow(1);
+    EXPECT_TRUE(IsWindowVisible(Control(AlphabeticalTree)));
+    EXPECT_FALSE(IsWindowVisible(Control(HierarchyTree)));
+    ClickTab(1);
+    ExpectOnShow(1);
+    PressKey(VK_RIGHT);
+    ExpectOnShow(2);
+    EXPECT_TRUE(IsWindowVisible(Control(CustomQueryField)));
+    EXPECT_FALSE(IsWindowVisible(Control(AlphabeticalTree)));
+    PressKey(VK_LEFT);
+    ExpectOnShow(1);
+    PressKey(VK_LEFT);
+    ExpectOnShow(0);
+}
+
+TEST_F(Pages, HintAndButtonStandOnThePageBackground) {
+    // Under Wine, as on a themed desktop, visual styles are in effect with the manifest.
+    EXPECT_EQ(Window().visualStyles, VisualStylesAvailable());
+    if (RunningUnderWine()) {
+        EXPECT_TRUE(Window().visualStyles);
+    }
+
+    const HWND page = PageContainer(2);
+    const HDC dc = GetDC(Control(CustomHint));
+    for (int control : {CustomHint, ExecuteButton}) {
+        SetBkMode(dc, OPAQUE);
+        const UINT request = control == CustomHint ? WM_CTLCOLORSTATIC : WM_CTLCOLORBTN;
+        const LRESULT brush = SendMessageA(page, request, reinterpret_cast<WPARAM>(dc),
+                                           reinterpret_cast<LPARAM>(Control(control)));
+        if (Window().visualStyles) {
+            EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH))) << control;
+            EXPECT_EQ(GetBkMode(dc), TRANSPARENT) << control;
+        } else {
+            EXPECT_NE(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH))) << control;
+        }
+    }
+    // Any other static text keeps the default colours.
+    SetBkMode(dc, OPAQUE);
+    const LRESULT other = SendMessageA(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(Control(CustomQueryField)));
+    EXPECT_NE(other, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
+    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+
+    // Without visual styles the hint too gets the default colours.
+    const bool styles = Window().visualStyles;
+    Window().visualStyles = false;
+    const LRESULT plain = SendMessageA(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(Control(CustomHint)));
+    EXPECT_NE(plain, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
+    Window().visualStyles = styles;
+    ReleaseDC(Control(CustomHint), dc);
+}

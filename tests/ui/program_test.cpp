@@ -1,0 +1,175 @@
+// The built program: its embedded manifest, and a real start and close.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#ifndef OSTREVO_EXE
+#error "OSTREVO_EXE names the built program"
+#endif
+
+namespace {
+
+struct ResourceList {
+    std::vector<std::string> names;
+    std::vector<WORD> languages;
+};
+
+BOOL CALLBACK ListName(HMODULE, LPCSTR, LPSTR name, LONG_PTR context) {
+    auto& list = *reinterpret_cast<ResourceList*>(context);
+    list.names.push_back(IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<ULONG_PTR>(name)) : std::string(name));
+    return TRUE;
+}
+
+BOOL CALLBACK ListLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR context) {
+    reinterpret_cast<ResourceList*>(context)->languages.push_back(language);
+    return TRUE;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+struct Found {
+    DWORD process;
+    HWND window;
+};
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
+    auto& found = *reinterpret_cast<Found*>(context);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (process == found.process && std::string(name) == "WindowClass_0") {
+        found.window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+TEST(Program, CarriesTheManifestAsResourceOneInEnglish) {
+    const HMODULE program = LoadLibraryExA(OSTREVO_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr) << OSTREVO_EXE;
+
+    ResourceList list;
+    EnumResourceNamesA(program, MAKEINTRESOURCEA(24), ListName, reinterpret_cast<LONG_PTR>(&list));
+    EnumResourceLanguagesA(program, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1), ListLanguage,
+                           reinterpret_cast<LONG_PTR>(&list));
+    EXPECT_EQ(list.names, std::vector<std::string>{"1"}) << "one manifest only";
+    EXPECT_EQ(list.languages, std::vector<WORD>{1033});
+    EXPECT_EQ(FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)), nullptr) << "no icon resource";
+
+    const HRSRC resource = FindResourceExA(program, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1),
+                                           MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    ASSERT_NE(resource, nullptr);
+    const HGLOBAL loaded = LoadResource(program, resource);
+    const auto* bytes = static_cast<const char*>(LockResource(loaded));
+    ASSERT_NE(bytes, nullptr);
+    const std::string manifest(bytes, SizeofResource(program, resource));
+
+    EXPECT_TRUE(Contains(manifest, "<assemblyIdentity version=\"1.0.0.0\" processorArchitecture=\"X86\" name=\"Ostrevo\" type=\"win32\"/>"));
+    EXPECT_TRUE(Contains(manifest, "<description></description>"));
+    EXPECT_TRUE(Contains(manifest, "type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
+    EXPECT_TRUE(Contains(manifest, "processorArchitecture=\"X86\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\""));
+    EXPECT_TRUE(Contains(manifest, "<trustInfo xmlns=\"urn:schemas-microsoft-com:asm.v2\">"));
+    EXPECT_TRUE(Contains(manifest, "<requestedPrivileges xmlns=\"urn:schemas-microsoft-com:asm.v3\">"));
+    EXPECT_TRUE(Contains(manifest, "<requestedExecutionLevel level=\"requireAdministrator\" uiAccess=\"false\"/>"));
+    FreeLibrary(program);
+}
+
+namespace {
+
+// The program started for a test; ended by force if the test stops early.
+struct RunningProgram {
+    PROCESS_INFORMATION process = {};
+    HWND window = nullptr;
+    DWORD error = 0;
+
+    bool Start() {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        std::string command = std::string("\"") + OSTREVO_EXE + "\"";
+        if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+            return true;
+        error = GetLastError();
+        return false;
+    }
+
+    // Waits up to 30 seconds for the main window to exist and its message loop to answer.
+    bool WaitUntilAnswering() {
+        Found found = {process.dwProcessId, nullptr};
+        DWORD_PTR answer = 0;
+        for (int i = 0; i < 600; ++i) {
+            if (found.window == nullptr) EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
+            if (found.window != nullptr &&
+                SendMessageTimeoutA(found.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer)) {
+                window = found.window;
+                return true;
+            }
+            if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) return false;
+        }
+        return false;
+    }
+
+    // The exit code once the process has ended within 30 seconds, or -1.
+    long ExitCode() {
+        if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) return -1;
+        DWORD code = 1;
+        GetExitCodeProcess(process.hProcess, &code);
+        return static_cast<long>(code);
+    }
+
+    ~RunningProgram() {
+        if (process.hProcess == nullptr) return;
+        if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+};
+
+// ERROR_ELEVATION_REQUIRED, which not every SDK's headers define: on Windows an unelevated test
+// cannot start a program that requires administrator rights.
+constexpr DWORD ElevationRequired = 740;
+
+#define START_OR_SKIP(program)                                                           \
+    if (!(program).Start()) {                                                            \
+        if ((program).error == ElevationRequired) GTEST_SKIP() << "needs an elevated run"; \
+        FAIL() << "CreateProcess failed: " << (program).error;                           \
+    }
+
+}  // namespace
+
+TEST(Program, StartsShowsItsWindowAndEndsWithCodeZeroWhenClosed) {
+    RunningProgram program;
+    const auto start = std::chrono::steady_clock::now();
+    START_OR_SKIP(program);
+    // The elevation request does not hold the start up.
+    ASSERT_TRUE(program.WaitUntilAnswering()) << "no main window answering in its loop";
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("the program answered in its loop %.0f ms after it was started\n", ms);
+
+    char title[64] = {};
+    GetWindowTextA(program.window, title, sizeof title);
+    EXPECT_STREQ(title, "Ostrevo");
+    RECT client;
+    GetClientRect(program.window, &client);
+    EXPECT_EQ(client.right, 800);
+    EXPECT_EQ(client.bottom, 500);
+    EXPECT_TRUE(IsWindowVisible(program.window));
+
+    PostMessageA(program.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.ExitCode(), 0);
+}
+
+TEST(Program, AWmClosePostedToItsThreadEndsItToo) {
+    RunningProgram program;
+    START_OR_SKIP(program);
+    ASSERT_TRUE(program.WaitUntilAnswering());
+    PostThreadMessageA(program.process.dwThreadId, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.ExitCode(), 0);
+}

@@ -1,0 +1,62 @@
+#include "tests/ui/window_fixture.h"
+
+#include <commctrl.h>
+
+#include "catalogue/load_catalogue.h"
+#include "ui/control_creation.h"
+#include "ui/main_window.h"
+#include "ui/startup.h"
+#include "ui/window_state.h"
+
+bool MakeWindow(bool withCatalogue) {
+    DestroyMainWindow();
+    PrepareUserInterfaceThread(GetModuleHandleA(nullptr));
+    if (!CreateMainWindow()) return false;
+    CreateControls();
+    if (withCatalogue) LoadCatalogue();
+    PumpMessages();
+    return true;
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+bool RunningUnderWine() {
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, &text[0], length + 1)));
+    return text;
+}
+
+std::string ClassNameOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string ListCellText(HWND list, int row, int column) {
+    char buffer[1024] = {};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = sizeof buffer;
+    const LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return std::string(item.pszText, static_cast<std::size_t>(length));
+}
+
+RECT RectInParent(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}

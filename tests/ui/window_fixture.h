@@ -1,0 +1,21 @@
+#pragma once
+// Makes the program's real window for tests and scenes, as start-up makes it, on this thread.
+#include <windows.h>
+
+#include <string>
+
+// Destroys any window made before, then makes the window and its controls; with the catalogue
+// loaded into the trees when asked. False when the window could not be made.
+bool MakeWindow(bool withCatalogue);
+
+// Handles every message waiting for this thread, paint messages included.
+void PumpMessages();
+
+bool RunningUnderWine();
+
+// Small readers of what the controls show.
+std::string WindowText(HWND window);
+std::string ClassNameOf(HWND window);
+std::string ListCellText(HWND list, int row, int column);
+// A window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window);

@@ -1,0 +1,103 @@
+#include "ui/control_creation.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "ui/controls.h"
+#include "ui/pages.h"
+#include "ui/visual_styles.h"
+#include "ui/window_state.h"
+
+const char* const CustomHintText =
+    "Please enter the WMI class you want to execute.\r"
+    "\r"
+    "For example:\r"
+    "Win32_OperatingSystem\r"
+    "Or\r"
+    "win32_operatingsystem\r"
+    "(the name that you write is case insensitive.)\r"
+    "Or\r"
+    "Select * from Win32_OperatingSystem\r"
+    "Or\r"
+    "Select Caption, Name from Win32_OperatingSystem";
+
+namespace {
+
+struct ControlSpec {
+    int number;
+    const char* className;
+    int x, y, width, height;
+    DWORD style;
+    DWORD extendedStyle;
+    const char* text;
+};
+
+HWND MakeControl(const ControlSpec& spec, HWND parent) {
+    WindowState& w = Window();
+    const HWND control = CreateWindowExA(spec.extendedStyle, spec.className, spec.text, spec.style, spec.x, spec.y,
+                                         spec.width, spec.height, parent,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.number)), w.instance,
+                                         nullptr);
+    w.control[spec.number] = control;
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(w.font), TRUE);
+    return control;
+}
+
+void AddColumn(HWND list, int column, const char* header, int width) {
+    char text[32];
+    lstrcpynA(text, header, sizeof text);
+    LVCOLUMNA spec = {};
+    spec.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    spec.cx = width;
+    spec.pszText = text;
+    spec.iSubItem = column;
+    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&spec));
+}
+
+HWND MakeTree(int number, HWND parent) {
+    const HWND tree = MakeControl({number, WC_TREEVIEWA, 6, 10, 260, 437,
+                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                                   WS_EX_CLIENTEDGE, nullptr},
+                                  parent);
+    SendMessageA(tree, TVM_SETEXTENDEDSTYLE, TVS_EX_DOUBLEBUFFER, TVS_EX_DOUBLEBUFFER);
+    return tree;
+}
+
+}  // namespace
+
+void CreateControls() {
+    WindowState& w = Window();
+    w.visualStyles = VisualStylesAvailable();
+    HWND parent = w.main;
+
+    const HWND list = MakeControl({ResultList, WC_LISTVIEWA, 310, 10, 480, 480,
+                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS,
+                                   WS_EX_CLIENTEDGE, nullptr},
+                                  parent);
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, LVS_EX_DOUBLEBUFFER);
+    AddColumn(list, 0, "Property", 200);
+    AddColumn(list, 1, "Value", 400);
+    AppendRow("\nPlease select a class to access its data");
+
+    // The tab control goes to the top of its siblings, ahead of the ResultList in the keyboard order.
+    const HWND tabs = MakeControl(
+        {ViewTabs, WC_TABCONTROLA, 10, 10, 280, 480, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP, WS_EX_TRANSPARENT,
+         nullptr},
+        parent);
+    SetWindowPos(tabs, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    // Each page's container is the parent of the controls made after its tab.
+    parent = AddPage(tabs, 0, "Hierarchical Order");
+    MakeTree(HierarchyTree, parent);
+    parent = AddPage(tabs, 1, "Alphabetical Order");
+    MakeTree(AlphabeticalTree, parent);
+    parent = AddPage(tabs, 2, "Custom");
+    MakeControl({CustomHint, "Static", 10, 10, 260, 160, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 0, CustomHintText},
+                parent);
+    MakeControl({CustomQueryField, "Edit", 6, 160, 260, 25,
+                 WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, ""},
+                parent);
+    MakeControl({ExecuteButton, "Button", 6, 190, 60, 30, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_PUSHBUTTON,
+                 0, "Execute"},
+                parent);
+}

@@ -1,0 +1,100 @@
+// The ResultList's rows: appending, colouring, counting and removing them.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/grid_lines.h"
+#include "ui/item_colours.h"
+#include "ui/row_colour.h"
+#include "ui/row_split.h"
+#include "ui/window_state.h"
+
+namespace {
+
+int ColumnCount(HWND list) {
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    return header == nullptr ? 0 : static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+}
+
+}  // namespace
+
+void AppendRow(const std::string& text) {
+    const HWND list = Control(ResultList);
+    if (list == nullptr) return;
+    // The pieces are copies: the caller's text is not changed, and the control gets writable buffers.
+    std::vector<std::string> pieces = SplitRow(text);
+
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = RowCount();
+    item.pszText = &pieces[0][0];
+    item.lParam = 0;
+    const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (row < 0) return;
+
+    // A piece meant for a column the list does not have is not shown.
+    const int columns = ColumnCount(list);
+    for (int column = 1; column < static_cast<int>(pieces.size()) && column < columns; ++column) {
+        LVITEMA sub = {};
+        sub.iSubItem = column;
+        sub.pszText = &pieces[column][0];
+        SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub));
+    }
+}
+
+void SetRowColour(int row, Colour colour) {
+    if (row < 0 || row >= RowCount()) return;
+    const HWND list = Control(ResultList);
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    item.lParam = RowDataFor(colour);
+    SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    InvalidateControl(list);
+}
+
+bool RowColourOf(int row, Colour& colour) {
+    if (row < 0 || row >= RowCount()) return false;
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    if (!SendMessageA(Control(ResultList), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return false;
+    if (!RowDataHasColour(item.lParam)) return false;
+    colour = RowDataColour(item.lParam);
+    return true;
+}
+
+int RowCount() {
+    const HWND list = Control(ResultList);
+    return list == nullptr ? 0 : static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+void ClearRows() {
+    const HWND list = Control(ResultList);
+    if (list == nullptr) return;
+    // An empty list keeps drawing its grid at the spacing its rows had.
+    RememberRowHeight(list);
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+}
+
+void RemoveRow(int row) {
+    if (row < 0 || row >= RowCount()) return;
+    const HWND list = Control(ResultList);
+    RememberRowHeight(list);
+    SendMessageA(list, LVM_DELETEITEM, row, 0);
+}
+
+void SuspendRowRedraw() {
+    const HWND list = Control(ResultList);
+    if (list != nullptr) SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+}
+
+void ResumeRowRedraw() {
+    const HWND list = Control(ResultList);
+    if (list == nullptr) return;
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateControl(list);
+}

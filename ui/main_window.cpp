@@ -1,0 +1,68 @@
+#include "ui/main_window.h"
+
+#include <cstdio>
+
+#include "ui/window_placement.h"
+#include "ui/window_state.h"
+
+namespace {
+constexpr int MainWindowNumber = 0;
+}
+
+std::string MainWindowClassName() {
+    char name[32];
+    std::snprintf(name, sizeof name, "WindowClass_%d", MainWindowNumber);
+    return name;
+}
+
+void LoadStockResources(HINSTANCE instance) {
+    WindowState& w = Window();
+    w.instance = instance;
+    w.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    w.icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    w.cursor = LoadCursorA(nullptr, IDC_ARROW);
+}
+
+bool CreateMainWindow() {
+    WindowState& w = Window();
+    const std::string className = MainWindowClassName();
+
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = w.instance;
+    windowClass.hIcon = w.icon;
+    windowClass.hCursor = w.cursor;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.lpszClassName = className.c_str();
+    RegisterClassA(&windowClass);
+
+    RECT outer = {0, 0, MainClientWidth, MainClientHeight};
+    AdjustWindowRectEx(&outer, MainWindowStyle, FALSE, 0);
+    const WindowPlacement place = CentreOnScreen(outer.right - outer.left, outer.bottom - outer.top,
+                                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+
+    w.main = CreateWindowExA(0, className.c_str(), "Ostrevo", MainWindowStyle, place.x, place.y, place.width,
+                             place.height, nullptr, nullptr, w.instance, nullptr);
+    if (w.main == nullptr) {
+        UnregisterClassA(className.c_str(), w.instance);
+        return false;
+    }
+    ShowWindow(w.main, SW_SHOWNORMAL);
+    return true;
+}
+
+void DestroyMainWindow() {
+    WindowState& w = Window();
+    if (w.main != nullptr) DestroyWindow(w.main);
+    UnregisterClassA(MainWindowClassName().c_str(), w.instance);
+    const HINSTANCE instance = w.instance;
+    const HFONT font = w.font;
+    const HICON icon = w.icon;
+    const HCURSOR cursor = w.cursor;
+    w = WindowState();
+    w.instance = instance;
+    w.font = font;
+    w.icon = icon;
+    w.cursor = cursor;
+}

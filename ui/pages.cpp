@@ -1,0 +1,100 @@
+#include "ui/pages.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include "ui/main_window.h"
+#include "ui/window_state.h"
+
+namespace {
+
+// Painting is the container's own: it paints its parent's background under it, and nothing else.
+// Every other message is the main window's.
+LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        DrawThemeParentBackground(container, reinterpret_cast<HDC>(wParam), nullptr);
+        return 1;
+    case WM_PRINTCLIENT:
+        DrawThemeParentBackground(container, reinterpret_cast<HDC>(wParam), nullptr);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(container, &paint);
+        EndPaint(container, &paint);
+        return 0;
+    }
+    default:
+        return MainWindowProc(container, message, wParam, lParam);
+    }
+}
+
+// Covers the tab control's display area: its client rectangle less the tab row.
+void PlaceContainer(HWND container) {
+    const HWND tabs = Control(ViewTabs);
+    RECT area;
+    GetClientRect(tabs, &area);
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    SetWindowPos(container, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void HidePage(int tab) {
+    const HWND container = PageContainer(tab);
+    if (container == nullptr) return;
+    ShowWindow(container, SW_HIDE);
+    EnableWindow(container, FALSE);
+}
+
+void RevealPage(int tab) {
+    const HWND container = PageContainer(tab);
+    if (container == nullptr) return;
+    PlaceContainer(container);
+    EnableWindow(container, TRUE);
+    ShowWindow(container, SW_SHOW);
+}
+
+}  // namespace
+
+HWND AddPage(HWND tabs, int tab, const char* caption) {
+    const HWND container = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | SS_NOTIFY, 0, 0, 0, 0, tabs, nullptr,
+                                           Window().instance, nullptr);
+    if (container != nullptr) {
+        SetWindowLongPtrA(container, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PageContainerProc));
+        // A page that is not on show is disabled as well as hidden.
+        EnableWindow(container, FALSE);
+    }
+    char text[64];
+    lstrcpynA(text, caption, sizeof text);
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT | TCIF_PARAM;
+    item.pszText = text;
+    item.lParam = reinterpret_cast<LPARAM>(container);
+    SendMessageA(tabs, TCM_INSERTITEMA, tab, reinterpret_cast<LPARAM>(&item));
+    ShowPage(CurrentPage());
+    return container;
+}
+
+HWND PageContainer(int tab) {
+    const HWND tabs = Control(ViewTabs);
+    if (tabs == nullptr || tab < 0) return nullptr;
+    TCITEMA item = {};
+    item.mask = TCIF_PARAM;
+    if (!SendMessageA(tabs, TCM_GETITEMA, tab, reinterpret_cast<LPARAM>(&item))) return nullptr;
+    return reinterpret_cast<HWND>(item.lParam);
+}
+
+int CurrentPage() {
+    const HWND tabs = Control(ViewTabs);
+    return tabs == nullptr ? -1 : static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+}
+
+void ShowPage(int tab) {
+    HidePage(CurrentPage());
+    SendMessageA(Control(ViewTabs), TCM_SETCURSEL, tab, 0);
+    RevealPage(tab);
+}
+
+void LeaveCurrentPage() { HidePage(CurrentPage()); }
+
+void EnterCurrentPage() { RevealPage(CurrentPage()); }

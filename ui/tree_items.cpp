@@ -1,0 +1,105 @@
+// The items of the two catalogue trees, numbered in the order they were appended.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/item_colours.h"
+#include "ui/tree_placement.h"
+#include "ui/window_state.h"
+
+namespace {
+
+bool HasIndex(int tree, int index) {
+    const TreeItems* items = TreeItemsOf(tree);
+    return items != nullptr && index >= 0 && index < TreeItemCount(tree) &&
+           index < static_cast<int>(items->handle.size());
+}
+
+// An item inserted with "no children" shows no expand button even once it has some, so a parent
+// is marked when it gets its first child.
+void MarkHasChildren(HWND tree, HTREEITEM parent) {
+    TVITEMA item = {};
+    item.mask = TVIF_CHILDREN;
+    item.hItem = parent;
+    item.cChildren = 1;
+    SendMessageA(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
+void AppendTreeItem(int tree, const std::string& text, int level) {
+    TreeItems* items = TreeItemsOf(tree);
+    const HWND control = Control(tree);
+    if (items == nullptr || control == nullptr) return;
+
+    const int index = static_cast<int>(items->handle.size());
+    const TreePlacement place = AppendToShape(items->shape, level);
+    const HTREEITEM parent = place.parent < 0 ? TVI_ROOT : items->handle[place.parent];
+
+    // Right after the previous sibling, whose handle is known: no walk along the sibling list.
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent;
+    insert.hInsertAfter = place.previousSibling < 0 ? TVI_FIRST : items->handle[place.previousSibling];
+    std::string copy = text;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_CHILDREN;
+    insert.item.pszText = &copy[0];
+    insert.item.lParam = index;
+    insert.item.cChildren = 0;
+    const auto handle =
+        reinterpret_cast<HTREEITEM>(SendMessageA(control, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    if (handle == nullptr) {
+        UndoAppendToShape(items->shape, place);
+        return;
+    }
+    items->handle.push_back(handle);
+    items->colour.push_back(0);
+    items->hasColour.push_back(false);
+    if (place.parent >= 0 && place.previousSibling < 0) MarkHasChildren(control, parent);
+}
+
+int TreeItemCount(int tree) {
+    const HWND control = TreeItemsOf(tree) != nullptr ? Control(tree) : nullptr;
+    return control == nullptr ? 0 : static_cast<int>(SendMessageA(control, TVM_GETCOUNT, 0, 0));
+}
+
+void SetTreeItemColour(int tree, int index, Colour colour) {
+    if (!HasIndex(tree, index)) return;
+    TreeItems& items = *TreeItemsOf(tree);
+    items.colour[index] = colour;
+    items.hasColour[index] = true;
+    InvalidateControl(Control(tree));
+}
+
+bool TreeItemColourOf(int tree, int index, Colour& colour) {
+    const TreeItems* items = TreeItemsOf(tree);
+    if (items == nullptr || index < 0 || index >= static_cast<int>(items->handle.size()) || !items->hasColour[index])
+        return false;
+    colour = items->colour[index];
+    return true;
+}
+
+int SelectedTreeItem(int tree) {
+    const HWND control = TreeItemsOf(tree) != nullptr ? Control(tree) : nullptr;
+    if (control == nullptr) return -1;
+    TVITEMA item = {};
+    item.mask = TVIF_PARAM;
+    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(control, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (item.hItem == nullptr || !SendMessageA(control, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return -1;
+    return static_cast<int>(item.lParam);
+}
+
+std::string TreeItemText(int tree, int index) {
+    if (!HasIndex(tree, index)) return std::string();
+    char buffer[4096] = {};
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeItemsOf(tree)->handle[index];
+    item.pszText = buffer;
+    item.cchTextMax = sizeof buffer;
+    if (!SendMessageA(Control(tree), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return std::string();
+    buffer[sizeof buffer - 1] = '\0';
+    // The control may answer with its own copy of the text rather than fill the buffer.
+    return std::string(item.pszText != nullptr ? item.pszText : buffer).substr(0, sizeof buffer - 1);
+}

@@ -1,0 +1,47 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/tree_placement.h"
+
+constexpr int ControlCount = 7;
+
+// What the program knows of a tree's items, by index: where each one went, its handle (so an item
+// is found without walking the tree, and the next one is inserted right after its previous sibling)
+// and its optional text colour.
+struct TreeItems {
+    TreeShape shape;
+    std::vector<HTREEITEM> handle;
+    std::vector<Colour> colour;
+    std::vector<bool> hasColour;
+};
+
+// The one window of the program and what start-up fetched for it. Everything runs on the
+// user-interface thread, so nothing is locked.
+struct WindowState {
+    HINSTANCE instance = nullptr;
+    HFONT font = nullptr;      // the stock DEFAULT_GUI_FONT
+    HICON icon = nullptr;      // icon resource 1; the executable has none, so this stays null
+    HCURSOR cursor = nullptr;  // the standard arrow
+    HWND main = nullptr;
+    HWND control[ControlCount] = {};
+    bool visualStyles = false;  // decided once, as the first common control is made
+    TreeItems tree[2];          // the HierarchyTree, then the AlphabeticalTree
+    int rowHeight = 0;          // the ResultList's row spacing as last measured; 0 while unknown
+};
+
+WindowState& Window();
+
+// The window of a control by number; null for a number outside 0 to 6 or a control not made.
+HWND Control(int number);
+// The number of the control with that window, or -1 when it is none of the seven.
+int ControlNumberOf(HWND window);
+// The item store of tree 2 or 3; null for any other number.
+TreeItems* TreeItemsOf(int tree);
+
+// Marks the whole control for repainting when the thread next handles paint messages; never
+// paints at once.
+void InvalidateControl(HWND control);
