@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "ui/controls.h"
+#include "ui/notifications.h"
 #include "ui/pages.h"
 #include "ui/visual_styles.h"
 #include "ui/window_state.h"
@@ -60,6 +61,8 @@ HWND MakeTree(int number, HWND parent) {
                                    WS_EX_CLIENTEDGE, nullptr},
                                   parent);
     SendMessageA(tree, TVM_SETEXTENDEDSTYLE, TVS_EX_DOUBLEBUFFER, TVS_EX_DOUBLEBUFFER);
+    // The tree's right double-clicks are seen before the tree handles them.
+    SubclassTree(number);
     return tree;
 }
 

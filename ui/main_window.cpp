@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "ui/keyboard_focus.h"
 #include "ui/window_placement.h"
 #include "ui/window_state.h"
 
@@ -48,6 +49,7 @@ bool CreateMainWindow() {
         UnregisterClassA(className.c_str(), w.instance);
         return false;
     }
+    w.accelerators = CreateTabAccelerators();
     ShowWindow(w.main, SW_SHOWNORMAL);
     return true;
 }
@@ -56,6 +58,7 @@ void DestroyMainWindow() {
     WindowState& w = Window();
     if (w.main != nullptr) DestroyWindow(w.main);
     UnregisterClassA(MainWindowClassName().c_str(), w.instance);
+    if (w.accelerators != nullptr) DestroyAcceleratorTable(w.accelerators);
     const HINSTANCE instance = w.instance;
     const HFONT font = w.font;
     const HICON icon = w.icon;

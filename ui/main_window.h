@@ -14,12 +14,12 @@ std::string MainWindowClassName();
 // Fetches the stock DEFAULT_GUI_FONT, the class icon (resource 1) and the arrow cursor, once.
 void LoadStockResources(HINSTANCE instance);
 
-// Registers the class, makes the window centred on the primary monitor and shows it. On failure
-// the class is unregistered again and false comes back.
+// Registers the class, makes the window centred on the primary monitor, with its accelerator
+// table, and shows it. On failure the class is unregistered again and false comes back.
 bool CreateMainWindow();
 
-// Destroys the window (and with it every control) if it exists, unregisters the class and forgets
-// every handle and item, so that a new window can be made.
+// Destroys the window (and with it every control) if it exists, unregisters the class, destroys the
+// accelerator table and forgets every handle and item, so that a new window can be made.
 void DestroyMainWindow();
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

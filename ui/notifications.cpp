@@ -3,18 +3,110 @@
 #include <commctrl.h>
 
 #include "ui/custom_draw.h"
+#include "ui/events.h"
 #include "ui/pages.h"
+#include "ui/window_state.h"
+
+namespace {
+
+// What the user did to a control, for the loop; it waits in the EventQueue behind what was raised
+// before.
+void Raise(int control, EventDetail detail) { QueueEvent(Event{ControlEvent, control, 0, detail}); }
+
+// Makes the tree report TVN_SELCHANGED at once when the item was not selected yet.
+void SelectTreeItem(HWND tree, HTREEITEM item) {
+    if (item != nullptr) SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+}
+
+// A right double-click the tree is about to handle, at `point` in its client area.
+void OnTreeRightDoubleClick(int tree, POINT point) {
+    TVHITTESTINFO hit = {};
+    hit.pt = point;
+    SendMessageA(Control(tree), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    if (hit.hItem != nullptr && (hit.flags & TVHT_ONITEMRIGHT) == 0) Raise(tree, RightDoubleClicked);
+}
+
+LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int tree = ControlNumberOf(window);
+    const WNDPROC own = tree >= 0 ? Window().controlProc[tree] : nullptr;
+    if (message == WM_RBUTTONDBLCLK && tree >= 0)
+        OnTreeRightDoubleClick(tree, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    return own != nullptr ? CallWindowProcA(own, window, message, wParam, lParam)
+                          : DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
 
 LRESULT OnTreeNotify(int tree, NMHDR& header) {
-    if (header.code == static_cast<UINT>(NM_CUSTOMDRAW))
+    // The trees' notifications come in the form their parent asked for; both are taken, as only
+    // the item handles are read.
+    switch (header.code) {
+    case static_cast<UINT>(NM_CUSTOMDRAW):
         return OnTreeCustomDraw(tree, reinterpret_cast<NMTVCUSTOMDRAW&>(header));
-    return 0;
+    case static_cast<UINT>(NM_CLICK):
+        Raise(tree, Clicked);
+        return 0;
+    case static_cast<UINT>(NM_DBLCLK):
+        Raise(tree, DoubleClicked);
+        return 0;
+    case static_cast<UINT>(NM_RCLICK):
+        // During a right click the item under the pointer is drop-highlighted; it becomes the
+        // selection first, so the run that follows is for that item.
+        SelectTreeItem(header.hwndFrom,
+                       reinterpret_cast<HTREEITEM>(SendMessageA(header.hwndFrom, TVM_GETNEXTITEM, TVGN_DROPHILITE, 0)));
+        Raise(tree, RightClicked);
+        return 0;
+    case static_cast<UINT>(TVN_SELCHANGEDA):
+    case static_cast<UINT>(TVN_SELCHANGEDW):
+        Raise(tree, SelectionChanged);
+        return 0;
+    case static_cast<UINT>(TVN_BEGINDRAGA):
+    case static_cast<UINT>(TVN_BEGINDRAGW):
+        SelectTreeItem(header.hwndFrom, reinterpret_cast<NMTREEVIEWA&>(header).itemNew.hItem);
+        Raise(tree, DragBegun);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void SubclassTree(int tree) {
+    const HWND control = Control(tree);
+    if (control == nullptr || TreeItemsOf(tree) == nullptr) return;
+    Window().controlProc[tree] =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TreeProc)));
 }
 
 LRESULT OnResultListNotify(NMHDR& header) {
-    if (header.code == static_cast<UINT>(NM_CUSTOMDRAW))
+    switch (header.code) {
+    case static_cast<UINT>(NM_CUSTOMDRAW):
         return OnResultListCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
-    return 0;
+    case static_cast<UINT>(NM_CLICK):
+        Raise(ResultList, Clicked);
+        return 0;
+    case static_cast<UINT>(NM_RCLICK):
+        Raise(ResultList, RightClicked);
+        return 0;
+    case static_cast<UINT>(NM_DBLCLK):
+        Raise(ResultList, DoubleClicked);
+        return 0;
+    case static_cast<UINT>(NM_RDBLCLK):
+        Raise(ResultList, RightDoubleClicked);
+        return 0;
+    case static_cast<UINT>(LVN_ITEMCHANGED): {
+        // Only a row entering the selected state; rows RunQuery inserts are not selected.
+        const NMLISTVIEW& change = reinterpret_cast<NMLISTVIEW&>(header);
+        if ((change.uChanged & LVIF_STATE) != 0 && (change.uNewState & LVIS_SELECTED) != 0 &&
+            (change.uOldState & LVIS_SELECTED) == 0)
+            Raise(ResultList, SelectionChanged);
+        return 0;
+    }
+    case static_cast<UINT>(LVN_BEGINDRAG):
+        Raise(ResultList, DragBegun);
+        return 0;
+    default:
+        return 0;
+    }
 }
 
 LRESULT OnViewTabsNotify(NMHDR& header) {
@@ -24,10 +116,27 @@ LRESULT OnViewTabsNotify(NMHDR& header) {
         return FALSE;  // the change goes ahead
     case static_cast<UINT>(TCN_SELCHANGE):
         EnterCurrentPage();
+        Raise(ViewTabs, SelectionChanged);  // once the new page is on show
+        return 0;
+    case static_cast<UINT>(NM_CLICK):
+        Raise(ViewTabs, Clicked);
         return 0;
     default:
         return 0;
     }
 }
 
-LRESULT OnCommand(int, int, HWND) { return 0; }
+LRESULT OnCommand(int control, int code) {
+    switch (control) {
+    case ExecuteButton:
+        RaiseCommandEvent(Event{ControlEvent, ExecuteButton, 0, code});
+        return 0;
+    case CustomQueryField:
+        RaiseCommandEvent(Event{ControlEvent, CustomQueryField, 0, code});
+        if (code == EN_SETFOCUS) Raise(CustomQueryField, FocusGained);
+        if (code == EN_KILLFOCUS) Raise(CustomQueryField, FocusLost);
+        return 0;
+    default:
+        return 0;
+    }
+}

@@ -3,9 +3,10 @@
 #include <windows.h>
 
 #include "ui/controls.h"
+#include "ui/events.h"
+#include "ui/keyboard_focus.h"
 #include "ui/main_window.h"
 #include "ui/notifications.h"
-#include "ui/stand_in_loop.h"
 #include "ui/visual_styles.h"
 #include "ui/window_state.h"
 
@@ -27,6 +28,12 @@ LRESULT OnNotify(HWND window, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// Tab and Shift+Tab, from the accelerator table; no control event.
+void OnAcceleratorCommand(WORD command) {
+    if (command == NextTabStopCommand) MoveFocus(true);
+    if (command == PreviousTabStopCommand) MoveFocus(false);
+}
+
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -35,15 +42,26 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (lParam == 0) break;
         return OnNotify(window, wParam, lParam);
     case WM_COMMAND:
-        if (lParam == 0) break;  // menus and accelerators
-        return OnCommand(ControlNumberOf(reinterpret_cast<HWND>(lParam)), HIWORD(wParam),
-                         reinterpret_cast<HWND>(lParam));
+        if (lParam == 0) {  // accelerators (the window has no menu)
+            OnAcceleratorCommand(LOWORD(wParam));
+            return 0;
+        }
+        return OnCommand(ControlNumberOf(reinterpret_cast<HWND>(lParam)), HIWORD(wParam));
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return OnControlColour(window, message, wParam, lParam);
+    case WM_ACTIVATE:
+        if (window != Window().main) break;
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            RememberFocus();
+        } else if (HIWORD(wParam) == 0 && GiveFocusBack()) {
+            return 0;  // the default would give the focus to the window itself
+        }
+        break;
     case WM_CLOSE:
-        // Closing ends the loop; the window stays until the shutdown destroys it.
-        RequestLoopEnd();
+        // Closing ends the loop when it comes to this event; the window stays until the shutdown
+        // destroys it.
+        QueueEvent(Event{WindowCloseEvent, 0, 0, 0});
         return 0;
     default:
         break;

@@ -5,4 +5,12 @@ std::vector<std::string>& RunQueryTexts() {
     return texts;
 }
 
-void RunQuery(const std::string& text) { RunQueryTexts().push_back(text); }
+std::function<void()>& WhileRunQueryRuns() {
+    static std::function<void()> action;
+    return action;
+}
+
+void RunQuery(const std::string& text) {
+    RunQueryTexts().push_back(text);
+    if (WhileRunQueryRuns()) WhileRunQueryRuns()();
+}

@@ -1,4 +1,4 @@
-// The built program: its embedded manifest, and a real start and close.
+// The built program: its embedded manifest, and a real start and close in a process of its own.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -171,5 +171,20 @@ TEST(Program, AWmClosePostedToItsThreadEndsItToo) {
     START_OR_SKIP(program);
     ASSERT_TRUE(program.WaitUntilAnswering());
     PostThreadMessageA(program.process.dwThreadId, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.ExitCode(), 0);
+}
+
+TEST(Program, AWmQuitPostedToItsThreadEndsNothingAndTheCloseBoxEndsIt) {
+    RunningProgram program;
+    START_OR_SKIP(program);
+    ASSERT_TRUE(program.WaitUntilAnswering());
+    PostThreadMessageA(program.process.dwThreadId, WM_QUIT, 0, 0);
+    PostMessageA(program.window, WM_QUIT, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(program.process.hProcess, 1500), static_cast<DWORD>(WAIT_TIMEOUT)) << "it ended";
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(SendMessageTimeoutA(program.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer))
+        << "its loop goes on answering";
+    // The close box sends WM_CLOSE from the default handling of this command.
+    PostMessageA(program.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(program.ExitCode(), 0);
 }
