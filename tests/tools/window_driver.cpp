@@ -1,12 +1,19 @@
-// window_driver PROGRAM DIR: starts PROGRAM, waits until its main window exists, its message loop
-// answers (SendMessageTimeout with WM_NULL) and the window has painted, writes the window's screen
-// rectangle ("x y width height") to DIR/ready, waits until DIR/close exists, posts WM_CLOSE to the
-// window, writes the program's exit code to DIR/exit-code and returns it. Used to take a
+// window_driver PROGRAM DIR [KEYS]: starts PROGRAM, waits until its main window exists, its message
+// loop answers (SendMessageTimeout with WM_NULL) and the window has painted, writes the window's
+// screen rectangle ("x y width height") to DIR/ready, waits until DIR/close exists, posts WM_CLOSE
+// to the window, writes the program's exit code to DIR/exit-code and returns it. Used to take a
 // screenshot of the program once its start-up is over, without guessing a delay.
+// With KEYS, the keys are typed into the program as real input before DIR/ready is written, and
+// the driver waits until the ResultList has changed (a query has run) and the window has painted.
+// KEYS holds plain characters and the names {TAB}, {SHIFTTAB}, {RIGHT}, {LEFT}, {UP}, {DOWN},
+// {HOME}, {END}, {ENTER} and {SPACE}.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -45,11 +52,75 @@ bool WaitsForPaint(HWND window) {
     return waits;
 }
 
+void AddKey(std::vector<INPUT>& keys, WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    keys.push_back(input);
+}
+
+void AddPress(std::vector<INPUT>& keys, WORD key, bool shift) {
+    if (shift) AddKey(keys, VK_SHIFT, false);
+    AddKey(keys, key, false);
+    AddKey(keys, key, true);
+    if (shift) AddKey(keys, VK_SHIFT, true);
+}
+
+// The keys of the script as real input; false for a name it does not know.
+bool TypeKeys(const char* script) {
+    static const struct {
+        const char* name;
+        WORD key;
+        bool shift;
+    } names[] = {{"{TAB}", VK_TAB, false},    {"{SHIFTTAB}", VK_TAB, true}, {"{RIGHT}", VK_RIGHT, false},
+                 {"{LEFT}", VK_LEFT, false},  {"{UP}", VK_UP, false},       {"{DOWN}", VK_DOWN, false},
+                 {"{HOME}", VK_HOME, false},  {"{END}", VK_END, false},     {"{ENTER}", VK_RETURN, false},
+                 {"{SPACE}", VK_SPACE, false}};
+    for (const char* c = script; *c != '\0';) {
+        std::vector<INPUT> keys;
+        if (*c == '{') {
+            bool known = false;
+            for (const auto& n : names) {
+                if (std::strncmp(c, n.name, std::strlen(n.name)) != 0) continue;
+                AddPress(keys, n.key, n.shift);
+                c += std::strlen(n.name);
+                known = true;
+                break;
+            }
+            if (!known) return false;
+        } else {
+            const SHORT key = VkKeyScanA(*c++);
+            AddPress(keys, static_cast<WORD>(LOBYTE(key)), (HIBYTE(key) & 1) != 0);
+        }
+        SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+        Sleep(20);
+    }
+    return true;
+}
+
+// Rows of the program's ResultList (a message without pointers works across processes).
+LRESULT RowsOf(HWND window) {
+    const HWND list = FindWindowExA(window, nullptr, "SysListView32", nullptr);
+    return list == nullptr ? -1 : SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+}
+
+void WaitUntilPainted(HWND window) {
+    // Paint messages come when the loop finds nothing else to do: once nothing is left to paint,
+    // twice in a row, the window shows what the program made.
+    for (int i = 0, quiet = 0; i < 100 && quiet < 2; ++i) {
+        Sleep(50);
+        Answers(window);
+        quiet = WaitsForPaint(window) ? 0 : quiet + 1;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: window_driver PROGRAM DIR\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: window_driver PROGRAM DIR [KEYS]\n");
         return 2;
     }
     const std::string directory = argv[2];
@@ -72,12 +143,25 @@ int main(int argc, char** argv) {
         TerminateProcess(process.hProcess, 1);
         return 2;
     }
-    // Paint messages come when the loop finds nothing else to do: once nothing is left to paint,
-    // twice in a row, the window shows what start-up made.
-    for (int i = 0, quiet = 0; i < 100 && quiet < 2; ++i) {
-        Sleep(50);
-        Answers(search.window);
-        quiet = WaitsForPaint(search.window) ? 0 : quiet + 1;
+    WaitUntilPainted(search.window);
+    if (argc == 4) {
+        SetForegroundWindow(search.window);
+        const LRESULT rowsBefore = RowsOf(search.window);
+        if (!TypeKeys(argv[3])) {
+            std::fprintf(stderr, "window_driver: unknown key name in %s\n", argv[3]);
+            TerminateProcess(process.hProcess, 1);
+            return 2;
+        }
+        // The query has run once the list holds other rows than before and the title is back,
+        // twice in a row.
+        char title[64] = {};
+        for (int i = 0, done = 0; i < 600 && done < 2; ++i) {
+            WaitForInputIdle(process.hProcess, 100);
+            Sleep(50);
+            GetWindowTextA(search.window, title, sizeof title);
+            done = RowsOf(search.window) != rowsBefore && std::strcmp(title, "Ostrevo") == 0 ? done + 1 : 0;
+        }
+        WaitUntilPainted(search.window);
     }
 
     RECT rect;
