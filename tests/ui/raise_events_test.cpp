@@ -152,7 +152,8 @@ TEST_F(RaiseEvents, RightDoubleClickCountsOnAnItemNotToTheRightOfItsText) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.point.x);
         Drain();
-        // The release comes behind, for a tree that tracks the button after the press.
+        // Posted rather than clicked, for exact points; the release comes behind, for a tree that
+        // tracks the button after a press.
         PostMessageA(tree, WM_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(c.point.x, c.point.y));
         PostMessageA(tree, WM_RBUTTONUP, 0, MAKELPARAM(c.point.x, c.point.y));
         PumpMessages();
