@@ -3,11 +3,12 @@
 GridLines LayOutGridLines(const GridGeometry& g) {
     GridLines lines;
     if (g.rowHeight > 0) {
-        // The lowest line at or below the header that keeps the rows' spacing, wherever rowTop is.
-        const int bottomOfReference = g.rowTop + g.rowHeight - 1;
-        int offset = (bottomOfReference - g.headerBottom) % g.rowHeight;
+        // The highest line below the header that keeps the rows' spacing, wherever rowTop is. A line
+        // at the header's own edge would close no row on show.
+        const int firstBelowHeader = g.headerBottom + 1;
+        int offset = (g.rowTop + g.rowHeight - firstBelowHeader) % g.rowHeight;
         if (offset < 0) offset += g.rowHeight;
-        for (int y = g.headerBottom + offset; y < g.clientHeight; y += g.rowHeight) lines.rows.push_back(y);
+        for (int y = firstBelowHeader + offset; y < g.clientHeight; y += g.rowHeight) lines.rows.push_back(y);
     }
     if (g.headerBottom < g.clientHeight) {
         for (int left : g.furtherColumnLefts) {

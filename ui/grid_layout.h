@@ -19,6 +19,7 @@ struct GridLines {
     std::vector<int> columns;  // x of every vertical line
 };
 
-// A line sits on the last pixel of what it closes: the bottom pixel row of every row, and the last
-// pixel column before each further column and at the rows' right edge.
+// A horizontal line runs along the bottom edge of every row, on the first pixel row below it: the
+// row's own pixels keep its text whole (an underscore often sits on a row's last pixel row). A
+// vertical line sits on the last pixel column before each further column and at the rows' right edge.
 GridLines LayOutGridLines(const GridGeometry& geometry);

@@ -178,11 +178,11 @@ TEST_F(CustomDraw, GridLinesAfterPaintBelowTheHeaderAndBelowTheLastRow) {
     EXPECT_EQ(Send(Window().main, draw.nmcd.hdr), CDRF_DODEFAULT);
 
     const int x = 50;  // inside column 0
-    for (int k = 1; header + k * height - 1 < canvas.client.bottom; ++k) {
-        EXPECT_TRUE(canvas.Line(x, header + k * height - 1)) << "row line " << k;
-        EXPECT_FALSE(canvas.Line(x, header + k * height - 2)) << "between lines " << k;
+    for (int k = 1; header + k * height < canvas.client.bottom; ++k) {
+        EXPECT_TRUE(canvas.Line(x, header + k * height)) << "row line " << k;
+        EXPECT_FALSE(canvas.Line(x, header + k * height - 1)) << "on the last pixel row of row " << k;
     }
-    for (int y = 0; y < header; ++y) EXPECT_FALSE(canvas.Line(x, y)) << "over the header at " << y;
+    for (int y = 0; y <= header; ++y) EXPECT_FALSE(canvas.Line(x, y)) << "over or on the header at " << y;
     EXPECT_TRUE(canvas.Line(199, header + height / 2)) << "the line before column 1";
     EXPECT_FALSE(canvas.Line(200, header + height / 2));
     EXPECT_TRUE(canvas.Line(199, canvas.client.bottom - 1)) << "down to the bottom";
@@ -203,9 +203,10 @@ TEST_F(CustomDraw, AnEmptyListKeepsItsGridAtTheRowSpacing) {
     Canvas canvas(list);
     NMLVCUSTOMDRAW draw = ListDraw(CDDS_POSTPAINT, 0, 0, canvas.dc);
     Send(Window().main, draw.nmcd.hdr);
-    EXPECT_TRUE(canvas.Line(50, header + height - 1));
-    EXPECT_TRUE(canvas.Line(50, header + 5 * height - 1));
-    EXPECT_FALSE(canvas.Line(50, header + 5 * height - 2));
+    EXPECT_TRUE(canvas.Line(50, header + height));
+    EXPECT_TRUE(canvas.Line(50, header + 5 * height));
+    EXPECT_FALSE(canvas.Line(50, header + 5 * height - 1));
+    EXPECT_FALSE(canvas.Line(50, header)) << "not on the header's edge";
     EXPECT_TRUE(canvas.Line(199, header + 2)) << "the right edge of column 0";
     EXPECT_FALSE(canvas.Line(50, header - 1));
 }
@@ -222,8 +223,9 @@ TEST_F(CustomDraw, ThePaintedListShowsItsGrid) {
     ASSERT_TRUE(SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row)));
     const HDC dc = GetDC(list);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(GetPixel(dc, 300, row.bottom - 1), face);
-    EXPECT_EQ(GetPixel(dc, 300, row.bottom - 1 + 4 * (row.bottom - row.top)), face) << "below the last row";
+    EXPECT_EQ(GetPixel(dc, 300, row.bottom), face);
+    EXPECT_NE(GetPixel(dc, 300, row.bottom - 1), face) << "the row's own pixels stay clear for its text";
+    EXPECT_EQ(GetPixel(dc, 300, row.bottom + 4 * (row.bottom - row.top)), face) << "below the last row";
     EXPECT_EQ(GetPixel(dc, 199, row.bottom + 30), face);
     EXPECT_NE(GetPixel(dc, 300, row.bottom + 2), face);
     ReleaseDC(list, dc);

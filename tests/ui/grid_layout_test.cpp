@@ -27,7 +27,7 @@ GridGeometry List() {
 TEST(GridLayout, RowLinesRunAtTheRowSpacingDownToTheBottom) {
     const GridLines lines = LayOutGridLines(List());
     ASSERT_FALSE(lines.rows.empty());
-    EXPECT_EQ(lines.rows.front(), 24 + 17 - 1);  // the last pixel row of the first row
+    EXPECT_EQ(lines.rows.front(), 24 + 17);  // just below the first row, off its own pixels
     for (std::size_t i = 1; i < lines.rows.size(); ++i) EXPECT_EQ(lines.rows[i] - lines.rows[i - 1], 17);
     EXPECT_LT(lines.rows.back(), 476);
     EXPECT_GE(lines.rows.back() + 17, 476);
@@ -38,12 +38,15 @@ TEST(GridLayout, RowLinesFollowScrolledRowsAndStayBelowTheHeader) {
     g.rowTop = 24 - 17 * 40 + 5;  // a row far above, scrolled off, its spacing shifted by 5
     const GridLines lines = LayOutGridLines(g);
     ASSERT_FALSE(lines.rows.empty());
-    EXPECT_GE(lines.rows.front(), 24);
-    EXPECT_LT(lines.rows.front(), 24 + 17);
-    EXPECT_EQ((lines.rows.front() - (g.rowTop + 16)) % 17, 0);
+    EXPECT_GT(lines.rows.front(), 24);
+    EXPECT_LE(lines.rows.front(), 24 + 17);
+    EXPECT_EQ((lines.rows.front() - (g.rowTop + 17)) % 17, 0);
+
+    g.rowTop = 24;  // a row right under the header: no line on the header's edge
+    EXPECT_EQ(LayOutGridLines(g).rows.front(), 41);
 
     g.rowTop = 24 + 17 * 3;  // a row further down: the lines above it are drawn too
-    EXPECT_EQ(LayOutGridLines(g).rows.front(), 40);
+    EXPECT_EQ(LayOutGridLines(g).rows.front(), 41);
 }
 
 TEST(GridLayout, ColumnLinesCloseEachColumnAndTheRows) {
