@@ -42,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (table.size() < wanted && in.remaining_bytes() > 0) table.push_back(NextEntry(in));
     const std::size_t count = in.ConsumeIntegralInRange<std::size_t>(0, table.size());
     std::vector<const char*> entries;
+    entries.reserve(table.size());
     for (const std::string& entry : table) entries.push_back(entry.c_str());
 
     const CatalogueViews views = WalkCatalogue(entries.data(), count);

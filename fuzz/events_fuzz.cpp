@@ -116,5 +116,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(modelQueue.empty(), "nothing missing from the queue");
     Check(TakeCommandEvent(event) == modelRaised, "what is left in the slot");
     modelRaised = false;
+    input = nullptr;  // the provider ends with this run
     return 0;
 }

@@ -182,7 +182,7 @@ TEST(ClassNameSort, ByteOrderNotDictionaryOrder) {
     std::ptrdiff_t lastFormatted = -1, firstRaw = static_cast<std::ptrdiff_t>(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (names[i].rfind("Win32_PerfFormattedData", 0) == 0) lastFormatted = static_cast<std::ptrdiff_t>(i);
-        if (names[i].rfind("Win32_PerfRawData", 0) == 0) firstRaw = std::min<std::ptrdiff_t>(firstRaw, i);
+        if (names[i].rfind("Win32_PerfRawData", 0) == 0) firstRaw = std::min(firstRaw, static_cast<std::ptrdiff_t>(i));
     }
     EXPECT_LT(lastFormatted, firstRaw);
 }

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -21,7 +22,7 @@ public:
     ULONG refs = 1;
 };
 
-class ObjectDouble : public IWbemClassObject {
+class ObjectDouble final : public IWbemClassObject {
 public:
     explicit ObjectDouble(std::string name) : name(std::move(name)) {}
     ~ObjectDouble();

@@ -146,6 +146,7 @@ TEST_F(RunQueryTest, StatementsFollowThePrefixRule) {
     };
     for (const auto& c : cases) RunQuery(c.first);
     std::vector<std::string> expected;
+    expected.reserve(cases.size());
     for (const auto& c : cases) expected.push_back(c.second);
     EXPECT_EQ(FakeWmi().statements, expected);
 }

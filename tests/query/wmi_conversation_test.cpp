@@ -180,10 +180,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailingStep{"query", static_cast<HRESULT>(WBEM_E_INVALID_QUERY), {"ERROR", "unable to call IWbemServices::ExecQuery"},
                     {"Release base", "ExecQuery WQL SELECT * FROM Win32_Fan 48 null", "Release services",
                      "Release locator", "CoUninitialize"}}),
-    [](const ::testing::TestParamInfo<FailingStep>& info) {
-        std::string name = info.param.name;
+    // Not named "info": the macro's own function has a parameter of that name.
+    [](const ::testing::TestParamInfo<FailingStep>& step) {
+        std::string name = step.param.name;
         std::replace(name.begin(), name.end(), ' ', '_');
-        return name + "_" + std::to_string(info.index);
+        return name + "_" + std::to_string(step.index);
     });
 
 TEST_F(ConversationTest, SecuritySetByAnEarlierQueryCountsAsSet) {

@@ -64,6 +64,8 @@ struct Canvas {
         old = SelectObject(dc, bitmap);
         FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
     ~Canvas() {
         SelectObject(dc, old);
         DeleteObject(bitmap);

@@ -123,7 +123,7 @@ TEST_F(Events, WaitWithNothingRaisedHandsOutTheMessageNumber) {
 
 TEST_F(Events, WaitHandsOutTheMessagesCommandEventBeforeItsQueuedOnes) {
     const Event button{ControlEvent, 6, 0, 0};
-    handler = [&] {
+    handler = [button] {
         QueueEvent(A);
         RaiseCommandEvent(Event{ControlEvent, 5, 0, 0x100});
         QueueEvent(A);

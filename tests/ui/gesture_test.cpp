@@ -40,7 +40,7 @@ std::int32_t HandleScriptedMessage() {
 Event TreeEvent(int tree, EventDetail detail) { return Event{ControlEvent, tree, 0, detail}; }
 
 Message Notify(std::function<void()> raise) {
-    return [raise] {
+    return [raise = std::move(raise)] {
         raise();
         return WmNotify;
     };
