@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <chrono>
-#include <cstring>
 #include <vector>
 
 #include "tests/ui/window_fixture.h"
@@ -162,8 +161,7 @@ POINT TreeItemPoint(int tree, int index) {
     const HTREEITEM item = TreeItemHandle(tree, index);
     SendMessageA(Control(tree), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
     RECT rect = {};
-    std::memcpy(&rect, &item, sizeof item);  // the item goes in where the rectangle comes out
-    SendMessageA(Control(tree), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+    TreeView_GetItemRect(Control(tree), item, &rect, TRUE);
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 

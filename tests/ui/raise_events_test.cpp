@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 #include <ostream>
 #include <vector>
 
@@ -127,8 +126,7 @@ TEST_F(RaiseEvents, RightDoubleClickCountsOnAnItemNotToTheRightOfItsText) {
     Select(HierarchyTree, 0);
     RECT text = {};
     const HTREEITEM item = Item(HierarchyTree, 0);
-    std::memcpy(&text, &item, sizeof item);  // the item goes in where the rectangle comes out
-    ASSERT_TRUE(SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text)));
+    ASSERT_TRUE(TreeView_GetItemRect(tree, item, &text, TRUE));
     const int y = (text.top + text.bottom) / 2;
     RECT client;
     GetClientRect(tree, &client);

@@ -42,7 +42,7 @@ protected:
     // Runs the loop over the input given and reports how long it took.
     static LoopOutcome RunTimed(const char* what) {
         const auto start = std::chrono::steady_clock::now();
-        const LoopOutcome outcome = RunLoopUntilIdle(60000);
+        LoopOutcome outcome = RunLoopUntilIdle(60000);
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         std::printf("%s: %.0f ms until the loop was idle again (the last 120 ms of them idle)\n", what, ms);
         EXPECT_TRUE(outcome.endedWhenIdle);
