@@ -31,6 +31,7 @@ void RemoveRow(int row);
 
 // Writing many rows into a visible list costs a scroll-bar repaint per row; a caller that writes
 // many suspends the list's redraw first and resumes it afterwards, which invalidates the list.
+// Resuming a list that is not suspended does nothing; ShowMessage resumes it before its box goes up.
 void SuspendRowRedraw();
 void ResumeRowRedraw();
 
