@@ -314,4 +314,10 @@ TEST_F(StartUpWindow, AlphabeticalTreeHoldsEveryClassNameSortedOnTheTopLevel) {
         EXPECT_FALSE(TreeItemColourOf(AlphabeticalTree, i, colour));
     }
     EXPECT_EQ(SelectedTreeItem(AlphabeticalTree), -1);
+    // Filled with its redraw suspended, the tree still scrolls over every item.
+    SCROLLINFO scroll = {};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE;
+    ASSERT_TRUE(GetScrollInfo(Control(AlphabeticalTree), SB_VERT, &scroll));
+    EXPECT_EQ(scroll.nMax - scroll.nMin + 1, 442);
 }
