@@ -1,6 +1,6 @@
 # `make run` starts the program, `make test` runs every test, `make lint` runs the static checks,
-# `make package` makes and checks the release zip.
-.PHONY: run test lint package setup
+# `make package` makes and checks the release zip, `make bench` prints the benchmark's figures.
+.PHONY: run test lint package bench setup
 
 run:
 	scripts/run
@@ -13,6 +13,9 @@ lint:
 
 package:
 	scripts/package
+
+bench:
+	scripts/bench
 
 setup:
 	scripts/setup

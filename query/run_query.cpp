@@ -34,14 +34,15 @@ std::int32_t EnumerateObjects(bool showAll) {
 }  // namespace
 
 void RunQuery(const std::string& text) {
+    // The list is cleared and filled with its redraw suspended: a visible list would update its
+    // scroll bars at once for the clearing too. A failure box turns the redraw back on before it
+    // goes up, so the box shows over a list that repaints itself.
+    SuspendRowRedraw();
     ClearRows();
     SetMainTitle("Ostrevo  -  retrieving data from " + text);
     const std::string statement = StatementFor(text);
     const bool showAll = ShowAllFor(statement);
     if (OpenConversation(statement)) {
-        // Rows are only written once the statement has been accepted; a failure box thus shows
-        // over a list that can still repaint itself.
-        SuspendRowRedraw();
         const std::int32_t itemCounter = EnumerateObjects(showAll);
         // The count is taken once, before any removal: a single object whose rows were all
         // hidden leaves the list empty, without the "No data" row.
@@ -51,8 +52,8 @@ void RunQuery(const std::string& text) {
         } else {
             AppendRow("\nNo data to display");
         }
-        ResumeRowRedraw();
     }
+    ResumeRowRedraw();
     CloseConversation();
     SetMainTitle("Ostrevo");
 }

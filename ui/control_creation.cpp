@@ -78,9 +78,12 @@ void CreateControls() {
                                    WS_EX_CLIENTEDGE, nullptr},
                                   parent);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, LVS_EX_DOUBLEBUFFER);
+    // The scroll bars are worked out once, for the columns and the first row together.
+    SuspendRowRedraw();
     AddColumn(list, 0, "Property", 200);
     AddColumn(list, 1, "Value", 400);
     AppendRow("\nPlease select a class to access its data");
+    ResumeRowRedraw();
 
     // The tab control goes to the top of its siblings, ahead of the ResultList in the keyboard order.
     const HWND tabs = MakeControl(

@@ -31,6 +31,7 @@ void RemoveRow(int row);
 
 // Writing many rows into a visible list costs a scroll-bar repaint per row; a caller that writes
 // many suspends the list's redraw first and resumes it afterwards, which invalidates the list.
+// Resuming a list that is not suspended does nothing; ShowMessage resumes it before its box goes up.
 void SuspendRowRedraw();
 void ResumeRowRedraw();
 
@@ -39,6 +40,10 @@ void ShowMessage(const std::string& caption, const std::string& text);
 
 // Tree items, numbered from 0 in the order they were appended.
 void AppendTreeItem(int tree, const std::string& text, int level);
+// A tree that gets many items at its top level updates its scroll bars for every one; a caller that
+// appends many suspends the tree's redraw first and resumes it afterwards, which invalidates the tree.
+void SuspendTreeRedraw(int tree);
+void ResumeTreeRedraw(int tree);
 int TreeItemCount(int tree);
 void SetTreeItemColour(int tree, int index, Colour colour);
 int SelectedTreeItem(int tree);

@@ -89,12 +89,16 @@ void RemoveRow(int row) {
 
 void SuspendRowRedraw() {
     const HWND list = Control(ResultList);
-    if (list != nullptr) SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    if (list == nullptr || Window().rowRedrawSuspended) return;
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    Window().rowRedrawSuspended = true;
 }
 
 void ResumeRowRedraw() {
     const HWND list = Control(ResultList);
-    if (list == nullptr) return;
+    // Turning the redraw on costs the list a scroll-bar update, so only a suspended list gets it.
+    if (list == nullptr || !Window().rowRedrawSuspended) return;
+    Window().rowRedrawSuspended = false;
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateControl(list);
 }

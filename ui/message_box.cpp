@@ -25,6 +25,8 @@ BOOL CALLBACK DisableWindow(HWND window, LPARAM context) {
 }  // namespace
 
 void ShowMessage(const std::string& caption, const std::string& text) {
+    // The box's own loop keeps the window painted, the ResultList included.
+    ResumeRowRedraw();
     // The box's owner (disabled by the box itself) is the foreground window when it is one of ours;
     // every other visible top-level window of this thread is disabled here.
     DisabledWindows disabled = {GetForegroundWindow(), {}};

@@ -59,6 +59,18 @@ void AppendTreeItem(int tree, const std::string& text, int level) {
     if (place.parent >= 0 && place.previousSibling < 0) MarkHasChildren(control, parent);
 }
 
+void SuspendTreeRedraw(int tree) {
+    const HWND control = TreeItemsOf(tree) != nullptr ? Control(tree) : nullptr;
+    if (control != nullptr) SendMessageA(control, WM_SETREDRAW, FALSE, 0);
+}
+
+void ResumeTreeRedraw(int tree) {
+    const HWND control = TreeItemsOf(tree) != nullptr ? Control(tree) : nullptr;
+    if (control == nullptr) return;
+    SendMessageA(control, WM_SETREDRAW, TRUE, 0);
+    InvalidateControl(control);
+}
+
 int TreeItemCount(int tree) {
     const HWND control = TreeItemsOf(tree) != nullptr ? Control(tree) : nullptr;
     return control == nullptr ? 0 : static_cast<int>(SendMessageA(control, TVM_GETCOUNT, 0, 0));

@@ -31,6 +31,7 @@ struct WindowState {
     bool visualStyles = false;  // decided once, as the first common control is made
     TreeItems tree[2];          // the HierarchyTree, then the AlphabeticalTree
     int rowHeight = 0;          // the ResultList's row spacing as last measured; 0 while unknown
+    bool rowRedrawSuspended = false;  // between SuspendRowRedraw and ResumeRowRedraw
     HACCEL accelerators = nullptr;    // Tab and Shift+Tab, made together with the window
     HWND focusWhenDeactivated = nullptr;  // the control to get the focus back on activation
     WNDPROC controlProc[ControlCount] = {};  // a subclassed control's own window procedure

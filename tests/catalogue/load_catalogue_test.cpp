@@ -102,3 +102,23 @@ TEST_F(LoadCatalogueTest, AlphabeticalTreeIsFlatSortedAndFilledAfterTheHierarchy
         EXPECT_EQ(log[i - 1].rfind("AppendTreeItem 2 ", 0), 0u) << log[i];
     }
 }
+
+TEST_F(LoadCatalogueTest, EachTreeIsFilledWithItsRedrawSuspended) {
+    int suspended = 0;  // the tree whose redraw is suspended, or 0
+    int suspensions = 0;
+    for (const std::string& line : Fake().log) {
+        const int tree = line.back() - '0';
+        if (line.rfind("SuspendTreeRedraw ", 0) == 0) {
+            EXPECT_EQ(suspended, 0) << line;
+            suspended = tree;
+            ++suspensions;
+        } else if (line.rfind("ResumeTreeRedraw ", 0) == 0) {
+            EXPECT_EQ(suspended, tree) << line;
+            suspended = 0;
+        } else if (line.rfind("AppendTreeItem ", 0) == 0 || line.rfind("SetTreeItemColour ", 0) == 0) {
+            EXPECT_EQ(suspended, line[line.find(' ') + 1] - '0') << line;
+        }
+    }
+    EXPECT_EQ(suspended, 0);
+    EXPECT_EQ(suspensions, 2);
+}

@@ -75,6 +75,10 @@ void AppendTreeItem(int tree, const std::string& text, int level) {
     t.colour.emplace_back();
 }
 
+void SuspendTreeRedraw(int tree) { state.log.push_back("SuspendTreeRedraw " + std::to_string(tree)); }
+
+void ResumeTreeRedraw(int tree) { state.log.push_back("ResumeTreeRedraw " + std::to_string(tree)); }
+
 int TreeItemCount(int tree) {
     return IsTree(tree) ? static_cast<int>(FakeTreeFor(tree).text.size()) : 0;
 }

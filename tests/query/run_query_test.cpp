@@ -36,8 +36,8 @@ int FirstInLog(const std::string& line) {
     return found == Fake().log.end() ? -1 : static_cast<int>(found - Fake().log.begin());
 }
 
-// Redraw is suspended before the first row is written, resumed after the last change, and
-// never left suspended.
+// Redraw is suspended before the list is cleared, resumed after the last change, and never left
+// suspended.
 void ExpectRedrawBalancedAroundRows() {
     const std::vector<std::string>& log = Fake().log;
     int depth = 0;
@@ -46,7 +46,8 @@ void ExpectRedrawBalancedAroundRows() {
         if (line == "ResumeRowRedraw") --depth;
         EXPECT_GE(depth, 0);
         EXPECT_LE(depth, 1);
-        if (line.rfind("AppendRow", 0) == 0 || line.rfind("RemoveRow", 0) == 0 || line.rfind("SetRowColour", 0) == 0) {
+        if (line == "ClearRows" || line.rfind("AppendRow", 0) == 0 || line.rfind("RemoveRow", 0) == 0 ||
+            line.rfind("SetRowColour", 0) == 0) {
             EXPECT_EQ(depth, 1) << line;
         }
     }
@@ -192,10 +193,10 @@ TEST_F(RunQueryTest, TitleAndConversationInOrder) {
     EXPECT_EQ(Fake().titles,
               (std::vector<std::string>{"Ostrevo  -  retrieving data from Win32_Fan", "Ostrevo"}));
     EXPECT_EQ(Fake().log, (std::vector<std::string>{
+                              "SuspendRowRedraw",
                               "ClearRows",
                               "SetMainTitle Ostrevo  -  retrieving data from Win32_Fan",
                               "OpenConversation SELECT * FROM Win32_Fan",
-                              "SuspendRowRedraw",
                               "NextObject",
                               "AppendRow ",
                               "AppendRow Item #1",

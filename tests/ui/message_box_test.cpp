@@ -20,7 +20,21 @@ struct SeenBox {
     HICON icon = nullptr;
     HWND owner = nullptr;
     bool mainEnabled = true;
+    int listRedraw = -1;  // the last WM_SETREDRAW the ResultList had while the box was up
 };
+
+// The ResultList's redraw state as its WM_SETREDRAW messages set it; -1 before the first.
+std::atomic<int> listRedraw(-1);
+std::atomic<int> listRedrawOns(0);
+WNDPROC listProc = nullptr;
+
+LRESULT CALLBACK WatchRedraw(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETREDRAW) {
+        listRedraw = wParam != 0;
+        listRedrawOns += wParam != 0;
+    }
+    return CallWindowProcA(listProc, window, message, wParam, lParam);
+}
 
 struct Search {
     DWORD thread;
@@ -61,6 +75,7 @@ void DismissBox(DWORD thread, SeenBox& seen, std::atomic<bool>& found) {
     seen.icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(search.box, 0x14), STM_GETICON, 0, 0));
     seen.owner = GetWindow(search.box, GW_OWNER);
     seen.mainEnabled = IsWindowEnabled(Window().main) != FALSE;
+    seen.listRedraw = listRedraw;
     PostMessageA(search.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
@@ -87,4 +102,23 @@ TEST(ShowMessage, ModalBoxWithCaptionTextAndOkOnlyWhileTheWindowIsDisabled) {
     EXPECT_EQ(seen.owner, process == GetCurrentProcessId() ? foreground : nullptr);
     EXPECT_FALSE(seen.mainEnabled) << "the main window takes no input while the box is up";
     EXPECT_TRUE(IsWindowEnabled(Window().main)) << "enabled again afterwards";
+}
+
+TEST(ShowMessage, TurnsASuspendedResultListBackOnSoTheBoxShowsOverAListThatRepaints) {
+    ASSERT_TRUE(MakeWindow(false));
+    listProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(Control(ResultList), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchRedraw)));
+    SuspendRowRedraw();
+    ASSERT_EQ(listRedraw, 0);
+
+    SeenBox seen;
+    std::atomic<bool> found(false);
+    std::thread helper(DismissBox, GetCurrentThreadId(), std::ref(seen), std::ref(found));
+    ShowMessage("ERROR", "unable to call CoCreateInstance");
+    helper.join();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(seen.listRedraw, 1);
+
+    ResumeRowRedraw();
+    EXPECT_EQ(listRedrawOns, 1) << "a list already redrawing is not turned on again";
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <chrono>
 #include <cstdio>
@@ -187,4 +188,83 @@ TEST(Program, AWmQuitPostedToItsThreadEndsNothingAndTheCloseBoxEndsIt) {
     // The close box sends WM_CLOSE from the default handling of this command.
     PostMessageA(program.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(program.ExitCode(), 0);
+}
+
+namespace {
+
+struct ControlSearch {
+    const char* className;
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindControl(HWND child, LPARAM context) {
+    auto& search = *reinterpret_cast<ControlSearch*>(context);
+    char name[64] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, search.className) != 0 || GetDlgCtrlID(child) != search.id) return TRUE;
+    search.found = child;
+    return FALSE;
+}
+
+BOOL CALLBACK FindAnyMainWindow(HWND window, LPARAM context) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "WindowClass_0") return TRUE;
+    reinterpret_cast<Found*>(context)->window = window;
+    return FALSE;
+}
+
+HWND ControlOf(HWND window, const char* className, int id) {
+    ControlSearch search = {className, id, nullptr};
+    EnumChildWindows(window, FindControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+TEST(Program, ACloseDuringAQueryTakesEffectOnceTheQueryIsDoneAndEndsWithCodeZero) {
+    RunningProgram program;
+    START_OR_SKIP(program);
+    ASSERT_TRUE(program.WaitUntilAnswering());
+    const HWND field = ControlOf(program.window, "Edit", 5);
+    const HWND button = ControlOf(program.window, "Button", 6);
+    const HWND list = ControlOf(program.window, WC_LISTVIEWA, 0);
+    ASSERT_TRUE(field != nullptr && button != nullptr && list != nullptr);
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("SELECT * FROM Win32_Process"),
+                                    SMTO_ABORTIFHUNG, 10000, &answer));
+    PostMessageA(button, BM_CLICK, 0, 0);
+
+    // The close box's WM_CLOSE, posted while the title says the query runs.
+    const std::string running = "Ostrevo  -  retrieving data from SELECT * FROM Win32_Process";
+    char title[128] = {};
+    const auto start = std::chrono::steady_clock::now();
+    while (running != title && std::chrono::steady_clock::now() - start < std::chrono::seconds(20))
+        GetWindowTextA(program.window, title, sizeof title);
+    ASSERT_EQ(std::string(title), running);
+    PostMessageA(program.window, WM_CLOSE, 0, 0);
+
+    // A message sent now is handled at the loop's next wait, after the query and before the close.
+    DWORD_PTR rows = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 30000, &rows));
+    EXPECT_GT(rows, 2u) << "the query wrote its rows first";
+    GetWindowTextA(program.window, title, sizeof title);
+    EXPECT_STREQ(title, "Ostrevo");
+    EXPECT_EQ(program.ExitCode(), 0);
+}
+
+TEST(Program, TwentyStartsAndClosesEachEndWithCodeZeroAndLeaveNothingRunning) {
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        SCOPED_TRACE(cycle);
+        RunningProgram program;
+        START_OR_SKIP(program);
+        ASSERT_TRUE(program.WaitUntilAnswering());
+        PostMessageA(program.window, WM_CLOSE, 0, 0);
+        ASSERT_EQ(program.ExitCode(), 0);
+        EXPECT_FALSE(IsWindow(program.window)) << "its window went with it";
+    }
+    Found found = {0, nullptr};
+    EnumWindows(FindAnyMainWindow, reinterpret_cast<LPARAM>(&found));
+    EXPECT_EQ(found.window, nullptr) << "no Ostrevo window is left on the desktop";
 }

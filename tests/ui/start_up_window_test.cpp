@@ -214,6 +214,12 @@ TEST_F(StartUpWindow, ResultListColumnsAndFirstRow) {
     Colour colour;
     EXPECT_FALSE(RowColourOf(0, colour));
     EXPECT_EQ(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0), 0);
+    // The two columns are wider than the list, which scrolls sideways over both.
+    SCROLLINFO scroll = {};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE;
+    ASSERT_TRUE(GetScrollInfo(list, SB_HORZ, &scroll));
+    EXPECT_EQ(scroll.nMax - scroll.nMin + 1, 600);
 }
 
 TEST_F(StartUpWindow, ThreePagesWithTheHierarchyPageOnShow) {
@@ -314,4 +320,10 @@ TEST_F(StartUpWindow, AlphabeticalTreeHoldsEveryClassNameSortedOnTheTopLevel) {
         EXPECT_FALSE(TreeItemColourOf(AlphabeticalTree, i, colour));
     }
     EXPECT_EQ(SelectedTreeItem(AlphabeticalTree), -1);
+    // Filled with its redraw suspended, the tree still scrolls over every item.
+    SCROLLINFO scroll = {};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE;
+    ASSERT_TRUE(GetScrollInfo(Control(AlphabeticalTree), SB_VERT, &scroll));
+    EXPECT_EQ(scroll.nMax - scroll.nMin + 1, 442);
 }
