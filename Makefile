@@ -1,6 +1,6 @@
 # `make run` starts the program, `make test` runs every test, `make lint` runs the static checks,
-# `make package` makes and checks the release zip.
-.PHONY: run test lint package setup
+# `make package` makes and checks the release zip, `make screens` takes pictures of every screen.
+.PHONY: run test lint package screens setup
 
 run:
 	scripts/run
@@ -13,6 +13,9 @@ lint:
 
 package:
 	scripts/package
+
+screens:
+	scripts/screens
 
 setup:
 	scripts/setup
