@@ -1,6 +1,7 @@
 # `make run` starts the program, `make test` runs every test, `make lint` runs the static checks,
-# `make package` makes and checks the release zip, `make bench` prints the benchmark's figures.
-.PHONY: run test lint package bench setup
+# `make package` makes and checks the release zip, `make bench` prints the benchmark's figures,
+# `make screens` takes pictures of every screen.
+.PHONY: run test lint package bench screens setup
 
 run:
 	scripts/run
@@ -16,6 +17,9 @@ package:
 
 bench:
 	scripts/bench
+
+screens:
+	scripts/screens
 
 setup:
 	scripts/setup

@@ -25,6 +25,32 @@ std::string ValueOf(const std::string& property) {
     return "(none)";
 }
 
+// What reaches the ResultList while a query runs (the title tells): paints, and rows inserted
+// while its redraw is on (each of those repaints the visible list's scroll bar at once).
+struct ListWatch {
+    WNDPROC own = nullptr;
+    bool redrawOff = false;
+    int paintsDuringQuery = 0;
+    int paintsInAll = 0;
+    int rowsInserted = 0;
+    int rowsInsertedWhileDrawn = 0;
+};
+ListWatch listWatch;
+
+LRESULT CALLBACK WatchList(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool querying = WindowText(Window().main) != "Ostrevo";
+    if (message == WM_SETREDRAW) listWatch.redrawOff = wParam == FALSE;
+    if (message == WM_PAINT || message == WM_NCPAINT) {
+        ++listWatch.paintsInAll;
+        listWatch.paintsDuringQuery += querying;
+    }
+    if (message == LVM_INSERTITEMA && querying) {
+        ++listWatch.rowsInserted;
+        listWatch.rowsInsertedWhileDrawn += !listWatch.redrawOff;
+    }
+    return CallWindowProcA(listWatch.own, list, message, wParam, lParam);
+}
+
 int RowsWithProperty(const std::string& property) {
     int count = 0;
     for (int row = 0; row < RowCount(); ++row) count += ListCellText(Control(ResultList), row, 0) == property;
@@ -119,4 +145,28 @@ TEST_F(WholeProgram, AFailedStatementShowsItsBoxAndTheWindowGoesOn) {
     Click(Control(ExecuteButton), POINT{button.right / 2, button.bottom / 2});
     RunTimed("win32_bios typed in lower case");
     EXPECT_EQ(RowsWithProperty("Manufacturer"), 1);
+}
+
+TEST_F(WholeProgram, AQueryWritesItsRowsUnseenAndPaintsTheListOnceAfterwards) {
+    ShowPage(2);
+    SetWindowTextA(Control(CustomQueryField), "SELECT * FROM Win32_Process");
+    RECT button;
+    GetClientRect(Control(ExecuteButton), &button);
+    Settle();
+    const HWND list = Control(ResultList);
+    listWatch = ListWatch{};
+    listWatch.own = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchList)));
+    Click(Control(ExecuteButton), POINT{button.right / 2, button.bottom / 2});
+    RunTimed("SELECT * FROM Win32_Process, the list watched");
+    SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listWatch.own));
+
+    std::printf("%d rows inserted, %d of them with the list's redraw on; %d paints while the query ran, %d in all\n",
+                listWatch.rowsInserted, listWatch.rowsInsertedWhileDrawn, listWatch.paintsDuringQuery,
+                listWatch.paintsInAll);
+    ASSERT_GE(RowsWithProperty("Item #2"), 1) << "several objects, many rows";
+    EXPECT_EQ(listWatch.rowsInsertedWhileDrawn, 0) << "no row is written into the drawn list";
+    EXPECT_FALSE(listWatch.redrawOff) << "the list draws again once the query is over";
+    EXPECT_EQ(listWatch.paintsDuringQuery, 0) << "no paint while the rows are written";
+    EXPECT_GE(listWatch.paintsInAll, 1) << "painted once the query is over";
+    EXPECT_LE(listWatch.paintsInAll, 4) << "a few paints for the whole query, not one per row";
 }
