@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     }
     if (sections.find_first_of("qrm") != std::string::npos) {
         if (!StartUp(GetModuleHandleA(nullptr))) {
-            std::fprintf(stderr, "ostrevo_bench: the main window could not be made\n");
+            std::fprintf(stderr, "ostrevo_bench: the main window could not be made (error %lu)\n", GetLastError());
             return 1;
         }
         if (sections.find('q') != std::string::npos) {
