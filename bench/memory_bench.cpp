@@ -24,8 +24,8 @@ struct Usage {
     double privateKiB = 0;
     double heapKiB = -1;  // in this process only
     long handles = -1;  // -1 when the platform does not report them
-    DWORD gdi = 0;
-    DWORD user = 0;
+    long gdi = 0;
+    long user = 0;
     int windows = 0;
 };
 
@@ -72,8 +72,8 @@ Usage UsageOf(HANDLE process, DWORD id) {
     usage.privateKiB = counters.PrivateUsage / 1024.0;
     DWORD handles = 0;
     if (GetProcessHandleCount(process, &handles) && handles != 0) usage.handles = static_cast<long>(handles);
-    usage.gdi = GetGuiResources(process, GR_GDIOBJECTS);
-    usage.user = GetGuiResources(process, GR_USEROBJECTS);
+    usage.gdi = static_cast<long>(GetGuiResources(process, GR_GDIOBJECTS));
+    usage.user = static_cast<long>(GetGuiResources(process, GR_USEROBJECTS));
     WindowCount counted = {id, 0};
     EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&counted));
     usage.windows = counted.count;

@@ -43,6 +43,7 @@ void ScaleBench(std::vector<TableRow>& table) {
     for (int s = 0; s < 3; ++s) {
         const std::vector<std::string> rows = SyntheticRows(sizes[s]);
         std::vector<double> times;
+        times.reserve(static_cast<std::size_t>(runs[s]));
         for (int r = 0; r < runs[s]; ++r) times.push_back(WriteRows(rows));
         const Spread t = SpreadOf(times);
         logRows[s] = std::log(static_cast<double>(sizes[s]));

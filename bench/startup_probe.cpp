@@ -38,6 +38,7 @@ double SinceProcessCreation() {
 
 }  // namespace
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): the platform header names its own
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     const double loader = SinceProcessCreation();
     double t = NowMs();

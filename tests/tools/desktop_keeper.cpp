@@ -8,6 +8,7 @@
 
 #include <string>
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): the platform header names its own
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     GetDesktopWindow();
     if (std::string(commandLine) == "hold") {

@@ -22,7 +22,7 @@ void WaitUntilPainted(HWND window);
 // Types the keys as real input into whatever has the focus. Plain characters are typed as they
 // are; {TAB}, {SHIFTTAB}, {RIGHT}, {LEFT}, {UP}, {DOWN}, {HOME}, {END}, {SHIFTHOME}, {SHIFTEND},
 // {ENTER}, {SPACE}, {BACKSPACE} and {ESCAPE} name keys. False for a name it does not know.
-bool TypeKeys(const char* keys);
+bool TypeKeys(const char* script);
 
 // Writes "x y width height" of the rectangle to the file.
 bool WriteRect(const std::string& path, const RECT& rect);
