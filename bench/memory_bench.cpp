@@ -11,6 +11,7 @@
 
 #include "bench/launch.h"
 #include "bench/sections.h"
+#include "tests/tools/heap_use.h"
 #include "ui/controls.h"
 #include "ui/event_loop.h"
 #include "ui/events.h"
@@ -49,19 +50,7 @@ BOOL CALLBACK CountTopLevel(HWND window, LPARAM context) {
     return TRUE;
 }
 
-double HeapKiBInUse() {
-    HANDLE heaps[256];
-    const DWORD count = GetProcessHeaps(256, heaps);
-    double bytes = 0;
-    for (DWORD h = 0; h < count && h < 256; ++h) {
-        if (!HeapLock(heaps[h])) continue;
-        PROCESS_HEAP_ENTRY entry = {};
-        while (HeapWalk(heaps[h], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) bytes += entry.cbData;
-        HeapUnlock(heaps[h]);
-    }
-    return bytes / 1024;
-}
+double HeapKiBInUse() { return HeapBytesInUse() / 1024; }
 
 Usage UsageOf(HANDLE process, DWORD id) {
     Usage usage;

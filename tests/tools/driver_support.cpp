@@ -8,16 +8,17 @@ namespace {
 
 struct Search {
     DWORD process;
+    const char* className;
     HWND window;
 };
 
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM context) {
     Search& search = *reinterpret_cast<Search*>(context);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
-    if (process == search.process && std::string(name) == "WindowClass_0" && IsWindowVisible(window)) {
+    if (process == search.process && std::strcmp(name, search.className) == 0 && IsWindowVisible(window)) {
         search.window = window;
         return FALSE;
     }
@@ -75,13 +76,19 @@ bool StartProgram(const char* program, PROCESS_INFORMATION& process) {
     return false;
 }
 
+HWND VisibleWindowOf(DWORD process, const char* className) {
+    Search search = {process, className, nullptr};
+    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.window;
+}
+
 HWND WaitForMainWindow(const PROCESS_INFORMATION& process) {
-    Search search = {process.dwProcessId, nullptr};
-    for (int i = 0; i < 1200 && !(search.window != nullptr && Answers(search.window)); ++i) {
+    HWND window = nullptr;
+    for (int i = 0; i < 1200 && !(window != nullptr && Answers(window)); ++i) {
         if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
-        if (search.window == nullptr) EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+        if (window == nullptr) window = VisibleWindowOf(process.dwProcessId, "WindowClass_0");
     }
-    return search.window != nullptr && Answers(search.window) ? search.window : nullptr;
+    return window != nullptr && Answers(window) ? window : nullptr;
 }
 
 bool Answers(HWND window) {

@@ -96,21 +96,8 @@ TreeSelection SelectionOf(const Program& program, HWND tree) {
     return selection;
 }
 
-struct BoxSearch {
-    DWORD process;
-    HWND box;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM context) {
-    BoxSearch& search = *reinterpret_cast<BoxSearch*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (process != search.process || std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    search.box = window;
-    return FALSE;
-}
+// The window class of a message box.
+const char* const MessageBoxClass = "#32770";
 
 // The caption of a top-level window.
 std::string TextOf(HWND window) {
@@ -166,9 +153,7 @@ State Observe(const Program& program) {
     state.alphabeticalShown = IsWindowVisible(ControlOf(program, AlphabeticalTree)) != FALSE;
     state.customShown = IsWindowVisible(ControlOf(program, CustomHint)) != FALSE;
     state.field = ControlText(ControlOf(program, CustomQueryField));
-    BoxSearch search = {program.process.dwProcessId, nullptr};
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    state.box = search.box;
+    state.box = VisibleWindowOf(program.process.dwProcessId, MessageBoxClass);
     if (state.box != nullptr) {
         state.boxCaption = TextOf(state.box);
         state.boxText = ControlText(GetDlgItem(state.box, 0xFFFF));  // the box's text
@@ -370,9 +355,8 @@ int main(int argc, char** argv) {
     const HWND main = program.main;
     DWORD code = 1;
     if (main != nullptr) {
-        BoxSearch search = {program.process.dwProcessId, nullptr};
-        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-        if (search.box != nullptr) PostMessageA(search.box, WM_COMMAND, IDOK, 0);
+        const HWND box = VisibleWindowOf(program.process.dwProcessId, MessageBoxClass);
+        if (box != nullptr) PostMessageA(box, WM_COMMAND, IDOK, 0);
         if (program.remote != nullptr) VirtualFreeEx(program.process.hProcess, program.remote, 0, MEM_RELEASE);
         code = CloseProgram(main, program.process);
     } else {

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/tools/heap_use.h"
 #include "tests/ui/loop_driver.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/pages.h"
@@ -57,20 +58,6 @@ std::wstring FieldTextW() {
     return text;
 }
 
-// Bytes in busy blocks of every heap of the process.
-double HeapBytesInUse() {
-    HANDLE heaps[256];
-    const DWORD count = GetProcessHeaps(256, heaps);
-    double bytes = 0;
-    for (DWORD h = 0; h < count && h < 256; ++h) {
-        if (!HeapLock(heaps[h])) continue;
-        PROCESS_HEAP_ENTRY entry = {};
-        while (HeapWalk(heaps[h], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) bytes += entry.cbData;
-        HeapUnlock(heaps[h]);
-    }
-    return bytes;
-}
 
 double WorkingSetBytes() {
     PROCESS_MEMORY_COUNTERS counters = {};
