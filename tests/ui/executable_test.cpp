@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/tools/resource_list.h"
+
 #ifndef OSTREVO_EXE
 #error "OSTREVO_EXE names the built program"
 #endif
@@ -81,24 +83,6 @@ struct VersionInfo {
     }
 };
 
-struct ResourceList {
-    std::vector<std::string> names;
-    std::vector<WORD> languages;
-};
-
-// Enumeration callbacks are CALLBACK (stdcall) functions, which a lambda does not convert to on
-// every compiler.
-BOOL CALLBACK ListName(HMODULE, LPCSTR, LPSTR name, LONG_PTR context) {
-    auto& list = *reinterpret_cast<ResourceList*>(context);
-    list.names.push_back(IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<ULONG_PTR>(name)) : std::string(name));
-    return TRUE;
-}
-
-BOOL CALLBACK ListLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR context) {
-    reinterpret_cast<ResourceList*>(context)->languages.push_back(language);
-    return TRUE;
-}
-
 }  // namespace
 
 TEST(ProgramFile, IsA32BitGuiExecutableWithAddressRandomisationAndNoExecuteData) {
@@ -154,10 +138,7 @@ TEST(ProgramFile, CarriesTheProjectVersionInItsVersionResource) {
 TEST(ProgramFile, HasOneVersionResourceInEnglish) {
     const HMODULE program = LoadLibraryExA(OSTREVO_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr) << OSTREVO_EXE;
-    ResourceList list;
-    EnumResourceNamesA(program, MAKEINTRESOURCEA(16), ListName, reinterpret_cast<LONG_PTR>(&list));
-    EnumResourceLanguagesA(program, MAKEINTRESOURCEA(16), MAKEINTRESOURCEA(1), ListLanguage,
-                           reinterpret_cast<LONG_PTR>(&list));
+    const ResourceList list = ListResources(program, 16);
     FreeLibrary(program);
     EXPECT_EQ(list.names, std::vector<std::string>{"1"});
     EXPECT_EQ(list.languages, std::vector<WORD>{1033});

@@ -9,27 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/tools/resource_list.h"
+
 #ifndef OSTREVO_EXE
 #error "OSTREVO_EXE names the built program"
 #endif
 
 namespace {
-
-struct ResourceList {
-    std::vector<std::string> names;
-    std::vector<WORD> languages;
-};
-
-BOOL CALLBACK ListName(HMODULE, LPCSTR, LPSTR name, LONG_PTR context) {
-    auto& list = *reinterpret_cast<ResourceList*>(context);
-    list.names.push_back(IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<ULONG_PTR>(name)) : std::string(name));
-    return TRUE;
-}
-
-BOOL CALLBACK ListLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR context) {
-    reinterpret_cast<ResourceList*>(context)->languages.push_back(language);
-    return TRUE;
-}
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -57,10 +43,7 @@ TEST(Program, CarriesTheManifestAsResourceOneInEnglish) {
     const HMODULE program = LoadLibraryExA(OSTREVO_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr) << OSTREVO_EXE;
 
-    ResourceList list;
-    EnumResourceNamesA(program, MAKEINTRESOURCEA(24), ListName, reinterpret_cast<LONG_PTR>(&list));
-    EnumResourceLanguagesA(program, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1), ListLanguage,
-                           reinterpret_cast<LONG_PTR>(&list));
+    const ResourceList list = ListResources(program, 24);
     EXPECT_EQ(list.names, std::vector<std::string>{"1"}) << "one manifest only";
     EXPECT_EQ(list.languages, std::vector<WORD>{1033});
     EXPECT_EQ(FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)), nullptr) << "no icon resource";
