@@ -147,12 +147,12 @@ HWND MakeFloorList() {
     const char* headers[] = {"Property", "Value"};
     const int widths[] = {200, 400};
     for (int column = 0; column < 2; ++column) {
-        LVCOLUMNA spec = {};
-        spec.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        spec.cx = widths[column];
-        spec.pszText = const_cast<char*>(headers[column]);
-        spec.iSubItem = column;
-        SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&spec));
+        LVCOLUMNA heading = {};
+        heading.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        heading.cx = widths[column];
+        heading.pszText = const_cast<char*>(headers[column]);
+        heading.iSubItem = column;
+        SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&heading));
     }
     return list;
 }

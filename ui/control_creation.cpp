@@ -24,7 +24,7 @@ const char* const CustomHintText =
 
 namespace {
 
-struct ControlSpec {
+struct ControlDefinition {
     int number;
     const char* className;
     int x, y, width, height;
@@ -33,13 +33,14 @@ struct ControlSpec {
     const char* text;
 };
 
-HWND MakeControl(const ControlSpec& spec, HWND parent) {
+HWND MakeControl(const ControlDefinition& definition, HWND parent) {
     WindowState& w = Window();
-    const HWND control = CreateWindowExA(spec.extendedStyle, spec.className, spec.text, spec.style, spec.x, spec.y,
-                                         spec.width, spec.height, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.number)), w.instance,
+    const HWND control = CreateWindowExA(definition.extendedStyle, definition.className, definition.text,
+                                         definition.style, definition.x, definition.y, definition.width,
+                                         definition.height, parent,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition.number)), w.instance,
                                          nullptr);
-    w.control[spec.number] = control;
+    w.control[definition.number] = control;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(w.font), TRUE);
     return control;
 }
@@ -47,12 +48,12 @@ HWND MakeControl(const ControlSpec& spec, HWND parent) {
 void AddColumn(HWND list, int column, const char* header, int width) {
     char text[32];
     lstrcpynA(text, header, sizeof text);
-    LVCOLUMNA spec = {};
-    spec.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    spec.cx = width;
-    spec.pszText = text;
-    spec.iSubItem = column;
-    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&spec));
+    LVCOLUMNA heading = {};
+    heading.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    heading.cx = width;
+    heading.pszText = text;
+    heading.iSubItem = column;
+    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&heading));
 }
 
 HWND MakeTree(int number, HWND parent) {
