@@ -4,6 +4,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "tests/ui/window_fixture.h"
 #include "ui/pages.h"
 #include "ui/visual_styles.h"
@@ -53,7 +57,70 @@ protected:
     }
 };
 
+// The family of the outline font that text given FONT is really drawn in (empty if none): a face
+// the system lacks is silently replaced by another.
+std::string DrawnFamily(HFONT font) {
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    std::string family;
+    if (const UINT size = GetOutlineTextMetricsA(dc, 0, nullptr)) {
+        std::vector<char> metrics(size);
+        auto* outline = reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data());
+        if (GetOutlineTextMetricsA(dc, size, outline) != 0) {
+            family = metrics.data() + reinterpret_cast<std::uintptr_t>(outline->otmpFamilyName);
+        }
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    return family;
+}
+
+// The face the system means by FACE: its entry in the font substitutes, else FACE itself.
+std::string IntendedFace(const char* face) {
+    char value[LF_FACESIZE] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes",
+                     face, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
+        return face;
+    }
+    std::string intended = value;
+    return intended.substr(0, intended.find(','));  // "Face,charset" names a face too
+}
+
 }  // namespace
+
+// With a substitute face the tab row needs scroll arrows, the hint wraps otherwise and the caption
+// buttons show letters: the program must be drawn in the faces Windows has for it.
+TEST_F(Pages, DrawnInTheFacesTheSystemMeans) {
+    const char* const cause = " (under Wine: Wine's own fonts, from Debian's package fonts-wine, "
+                              "copied into the prefix by scripts/wine-prefix)";
+    LOGFONTA dialog{};
+    ASSERT_NE(GetObjectA(Window().font, sizeof dialog, &dialog), 0);
+    const std::string intended = IntendedFace(dialog.lfFaceName);
+    EXPECT_EQ(DrawnFamily(Window().font), intended)
+        << "the dialog font \"" << dialog.lfFaceName << "\" is drawn in a substitute face" << cause;
+
+    LOGFONTA symbols{};
+    symbols.lfHeight = -13;
+    symbols.lfCharSet = SYMBOL_CHARSET;
+    lstrcpyA(symbols.lfFaceName, "Marlett");
+    const HFONT marlett = CreateFontIndirectA(&symbols);
+    EXPECT_EQ(DrawnFamily(marlett), "Marlett") << "no caption-button symbol font" << cause;
+    DeleteObject(marlett);
+
+    // The three tabs fit in one row on every page: the tab control shows no scroll arrows.
+    PressKey(VK_LEFT);
+    PressKey(VK_LEFT);
+    for (int page = 0; page < 3; ++page) {
+        ASSERT_EQ(CurrentPage(), page);
+        const HWND arrows = FindWindowExA(Control(ViewTabs), nullptr, UPDOWN_CLASSA, nullptr);
+        EXPECT_FALSE(arrows != nullptr && IsWindowVisible(arrows))
+            << "the tab row needs scroll arrows on page " << page << cause;
+        PressKey(VK_RIGHT);
+    }
+    PressKey(VK_LEFT);
+    PressKey(VK_LEFT);
+}
 
 TEST_F(Pages, ChoosingATabShowsItsPageAlone) {
     ExpectOnShow(0);
