@@ -66,6 +66,18 @@ double WorkingSetBytes() {
     return static_cast<double>(counters.WorkingSetSize);
 }
 
+struct ObjectCounts {
+    DWORD gdi = 0, user = 0, handles = 0;
+};
+
+ObjectCounts CountObjects() {
+    ObjectCounts counts;
+    counts.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    counts.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    GetProcessHandleCount(GetCurrentProcess(), &counts.handles);
+    return counts;
+}
+
 class Faults : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -204,6 +216,7 @@ TEST_F(Faults, AThousandQueriesInARowThroughTheButtonKeepTheListTitleAndMemory) 
     titles.shrink_to_fit();
     const double heapBefore = HeapBytesInUse();
     const double workingSetBefore = WorkingSetBytes();
+    const ObjectCounts objectsBefore = CountObjects();
 
     // All queued at once: each click is its own message, so each runs its own query.
     for (int i = 0; i < 1000; ++i) PostMessageA(Control(ExecuteButton), BM_CLICK, 0, 0);
@@ -226,6 +239,17 @@ TEST_F(Faults, AThousandQueriesInARowThroughTheButtonKeepTheListTitleAndMemory) 
                 workingSetGrowth / 1024, workingSetBefore / 1024);
     EXPECT_LT(heapGrowth, 16000.0);
     EXPECT_LT(workingSetGrowth, workingSetBefore / 100);
+
+    // GDI and USER objects are the program's alone; the handle count may move by a few of the
+    // platform's own (WMI's thread pool), where a handle kept per query would add 1,000.
+    const ObjectCounts objectsAfter = CountObjects();
+    if (RunningUnderWine()) {
+        std::printf("GDI, USER and handle counts not checked: Wine reports none\n");
+        return;
+    }
+    EXPECT_EQ(objectsAfter.gdi, objectsBefore.gdi) << "GDI objects after 1,000 queries";
+    EXPECT_EQ(objectsAfter.user, objectsBefore.user) << "USER objects after 1,000 queries";
+    EXPECT_LE(objectsAfter.handles, objectsBefore.handles + 16) << "handles after 1,000 queries";
 }
 
 TEST_F(Faults, ABurstOfTwoHundredKeyStepsRunsEachItemInOrder) {
