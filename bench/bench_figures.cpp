@@ -26,11 +26,6 @@ double Quantile(const std::vector<double>& sorted, double q) {
     return sorted[below] + (sorted[above] - sorted[below]) * (position - static_cast<double>(below));
 }
 
-BOOL CALLBACK NoteUpdate(HWND child, LPARAM context) {
-    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(context) = true;
-    return TRUE;
-}
-
 }  // namespace
 
 Spread SpreadOf(std::vector<double> values) {
@@ -52,12 +47,6 @@ double NoisePercent(const Spread& spread) {
 bool RunningUnderWine() {
     const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
     return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-
-bool WaitsForPaint(HWND window) {
-    bool waits = GetUpdateRect(window, nullptr, FALSE) != FALSE;
-    EnumChildWindows(window, NoteUpdate, reinterpret_cast<LPARAM>(&waits));
-    return waits;
 }
 
 void PumpUntilPainted(HWND window) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/tools/window_search.h"
+
 // Milliseconds on the performance counter.
 double NowMs();
 
@@ -21,9 +23,6 @@ double NoisePercent(const Spread& spread);
 
 bool RunningUnderWine();
 
-// Whether the window or any visible window inside it still waits to be painted (works on the
-// windows of another process too).
-bool WaitsForPaint(HWND window);
 // Handles every message waiting for this thread, paint included, until nothing is left to paint.
 void PumpUntilPainted(HWND window);
 

@@ -6,35 +6,6 @@
 
 namespace {
 
-struct WindowSearch {
-    DWORD process;
-    HWND window;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM context) {
-    WindowSearch& search = *reinterpret_cast<WindowSearch*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search.process || !IsWindowVisible(window)) return TRUE;
-    search.window = window;
-    return FALSE;
-}
-
-struct ControlSearch {
-    const char* className;
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK FindChild(HWND child, LPARAM context) {
-    ControlSearch& search = *reinterpret_cast<ControlSearch*>(context);
-    char name[64] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, search.className) != 0 || GetDlgCtrlID(child) != search.id) return TRUE;
-    search.found = child;
-    return FALSE;
-}
-
 bool Answers(HWND window) {
     DWORD_PTR result = 0;
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 60000, &result) != 0;
@@ -42,19 +13,13 @@ bool Answers(HWND window) {
 
 // The start-up fills both catalogue trees before its loop answers; checked all the same.
 bool TreesFilled(HWND window) {
-    const HWND hierarchy = FindControl(window, WC_TREEVIEWA, 2);
-    const HWND alphabetical = FindControl(window, WC_TREEVIEWA, 3);
+    const HWND hierarchy = ControlOf(window, WC_TREEVIEWA, 2);
+    const HWND alphabetical = ControlOf(window, WC_TREEVIEWA, 3);
     return hierarchy != nullptr && alphabetical != nullptr && SendMessageA(hierarchy, TVM_GETCOUNT, 0, 0) == 482 &&
            SendMessageA(alphabetical, TVM_GETCOUNT, 0, 0) == 442;
 }
 
 }  // namespace
-
-HWND FindControl(HWND window, const char* className, int id) {
-    ControlSearch search = {className, id, nullptr};
-    EnumChildWindows(window, FindChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 bool LaunchUntilPainted(const std::string& program, const std::string& arguments, bool trees, Launched& launched) {
     launched = Launched();
@@ -65,24 +30,27 @@ bool LaunchUntilPainted(const std::string& program, const std::string& arguments
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &launched.process))
         return false;
-    WindowSearch search = {launched.process.dwProcessId, nullptr};
+    HWND window = nullptr;
     bool answered = false;
     // Tight polling while the program starts: the figure is taken the moment the state is seen.
     while (NowMs() - start < 60000) {
         if (WaitForSingleObject(launched.process.hProcess, 0) == WAIT_OBJECT_0) break;
-        if (search.window == nullptr) {
-            EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-            if (search.window == nullptr) {
+        if (window == nullptr) {
+            ForEachTopLevelWindow(launched.process.dwProcessId, [&](HWND candidate) {
+                if (IsWindowVisible(candidate)) window = candidate;
+                return window == nullptr;
+            });
+            if (window == nullptr) {
                 Sleep(1);
                 continue;
             }
         }
         // Answered in its loop: start-up is over (a sent message waits for the thread's next
         // message retrieval).
-        if (!answered) answered = Answers(search.window);
-        if (answered && (!trees || TreesFilled(search.window)) && !WaitsForPaint(search.window)) {
+        if (!answered) answered = Answers(window);
+        if (answered && (!trees || TreesFilled(window)) && !WaitsForPaint(window)) {
             launched.readyMs = NowMs() - start;
-            launched.window = search.window;
+            launched.window = window;
             return true;
         }
         Sleep(1);

@@ -19,6 +19,3 @@ bool LaunchUntilPainted(const std::string& program, const std::string& arguments
 // Posts WM_CLOSE to the window, waits for the process to end and returns its exit code (or -1
 // after 30 seconds, when it is ended by force).
 long CloseLaunched(Launched& launched);
-
-// A descendant of the window with that class and control identifier, or null.
-HWND FindControl(HWND window, const char* className, int id);

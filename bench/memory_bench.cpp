@@ -12,6 +12,7 @@
 #include "bench/launch.h"
 #include "bench/sections.h"
 #include "tests/tools/heap_use.h"
+#include "tests/tools/window_search.h"
 #include "ui/controls.h"
 #include "ui/event_loop.h"
 #include "ui/events.h"
@@ -30,26 +31,6 @@ struct Usage {
     int windows = 0;
 };
 
-struct WindowCount {
-    DWORD process;
-    int count;
-};
-
-BOOL CALLBACK CountChild(HWND, LPARAM context) {
-    ++reinterpret_cast<WindowCount*>(context)->count;
-    return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM context) {
-    WindowCount& counted = *reinterpret_cast<WindowCount*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != counted.process) return TRUE;
-    ++counted.count;
-    EnumChildWindows(window, CountChild, context);
-    return TRUE;
-}
-
 double HeapKiBInUse() { return HeapBytesInUse() / 1024; }
 
 Usage UsageOf(HANDLE process, DWORD id) {
@@ -63,9 +44,10 @@ Usage UsageOf(HANDLE process, DWORD id) {
     if (GetProcessHandleCount(process, &handles) && handles != 0) usage.handles = static_cast<long>(handles);
     usage.gdi = static_cast<long>(GetGuiResources(process, GR_GDIOBJECTS));
     usage.user = static_cast<long>(GetGuiResources(process, GR_USEROBJECTS));
-    WindowCount counted = {id, 0};
-    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&counted));
-    usage.windows = counted.count;
+    ForEachTopLevelWindow(id, [&](HWND window) {
+        ++usage.windows;
+        ForEachChildWindow(window, [&](HWND) { ++usage.windows; });
+    });
     if (id == GetCurrentProcessId()) usage.heapKiB = HeapKiBInUse();
     return usage;
 }
@@ -141,9 +123,9 @@ void MemoryBench(int queries, std::vector<TableRow>& table) {
         table.push_back({"Memory: Ostrevo.exe did not start", "-", "-", "-", "-", "no", "-"});
         return;
     }
-    const HWND field = FindControl(program.window, "Edit", CustomQueryField);
-    const HWND button = FindControl(program.window, "Button", ExecuteButton);
-    const HWND list = FindControl(program.window, WC_LISTVIEWA, ResultList);
+    const HWND field = ControlOf(program.window, "Edit", CustomQueryField);
+    const HWND button = ControlOf(program.window, "Button", ExecuteButton);
+    const HWND list = ControlOf(program.window, WC_LISTVIEWA, ResultList);
     const Usage started = UsageOf(program.process.hProcess, program.process.dwProcessId);
     // A few of each first: the first query loads WMI, and each class its own parts, for the rest of
     // the process's life.

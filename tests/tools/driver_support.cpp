@@ -6,37 +6,6 @@
 
 namespace {
 
-struct Search {
-    DWORD process;
-    const char* className;
-    HWND window;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM context) {
-    Search& search = *reinterpret_cast<Search*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (process == search.process && std::strcmp(name, search.className) == 0 && IsWindowVisible(window)) {
-        search.window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK NoteUpdate(HWND child, LPARAM context) {
-    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(context) = true;
-    return TRUE;
-}
-
-// Whether the window or any visible window inside it still waits to be painted.
-bool WaitsForPaint(HWND window) {
-    bool waits = GetUpdateRect(window, nullptr, FALSE) != FALSE;
-    EnumChildWindows(window, NoteUpdate, reinterpret_cast<LPARAM>(&waits));
-    return waits;
-}
-
 bool IsExtendedKey(WORD key) {
     switch (key) {
     case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END: case VK_DELETE:
@@ -76,17 +45,11 @@ bool StartProgram(const char* program, PROCESS_INFORMATION& process) {
     return false;
 }
 
-HWND VisibleWindowOf(DWORD process, const char* className) {
-    Search search = {process, className, nullptr};
-    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-    return search.window;
-}
-
 HWND WaitForMainWindow(const PROCESS_INFORMATION& process) {
     HWND window = nullptr;
     for (int i = 0; i < 1200 && !(window != nullptr && Answers(window)); ++i) {
         if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
-        if (window == nullptr) window = VisibleWindowOf(process.dwProcessId, "WindowClass_0");
+        if (window == nullptr) window = TopLevelWindowOf(process.dwProcessId, "WindowClass_0", true);
     }
     return window != nullptr && Answers(window) ? window : nullptr;
 }

@@ -5,11 +5,10 @@
 
 #include <string>
 
+#include "tests/tools/window_search.h"
+
 // Starts the program; false (with a message on stderr) when it cannot be started.
 bool StartProgram(const char* program, PROCESS_INFORMATION& process);
-
-// The process's first visible top-level window of the class, or null.
-HWND VisibleWindowOf(DWORD process, const char* className);
 
 // The program's visible main window once its message loop answers, within a minute; null if it
 // ends or shows none in that time.

@@ -1,17 +1,27 @@
-// screens_driver PROGRAM DIR: starts PROGRAM and walks it, with real keyboard input only, through
-// the screens a user meets: start-up, an opened category, a class without instances, a single
-// object, several objects, the Alphabetical page, the Custom page, several objects of a typed
-// statement, an error box and the window after it. For each screen it types the screen's keys, waits until the program shows what they
-// ask for (checked from outside: title, page, focus, selection, rows, the box), and until all is
-// painted; then it writes the rectangle to photograph ("x y width height": the window, with the
-// box when one is up) to DIR/<NN-name>.ready and waits for DIR/<NN-name>.done. At the end it closes
-// the program with WM_CLOSE and writes its exit code to DIR/exit-code. Exit code 0 when every
-// screen was reached and the program ended with code 0.
+// screens_driver PROGRAM DIR STEPS: starts PROGRAM and drives it, with real keyboard input only,
+// through the screens the steps name:
+//   walk            every screen a user meets: start-up, an opened category, a class without
+//                   instances, a single object, several objects, the Alphabetical page, the Custom
+//                   page, several objects of a typed statement, an error box and the window after it;
+//   start-up        the window once start-up is over;
+//   start-up KEYS   that, then KEYS typed (see TypeKeys) and the window once their query has run.
+// For each screen it types the screen's keys, waits until the program shows what they ask for
+// (checked from outside: title, page, focus, selection, rows, the box), and until all is painted;
+// it checks that the heading colour reaches the screen in the "Item #" rows of the ResultList and
+// nowhere else in it (and, where a screen asks, in the Hierarchical Order tree); then it writes the
+// rectangle to photograph ("x y width height": the window, with the box when one is up) to
+// DIR/<NN-name>.ready and waits for DIR/<NN-name>.done. At the end it closes the program with
+// WM_CLOSE and writes its exit code to DIR/exit-code. Exit code 0 when every screen was reached
+// and passed its checks and the program ended with code 0.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "tests/tools/driver_support.h"
@@ -42,28 +52,11 @@ std::string ReadRemoteText(const Program& program) {
     return text;
 }
 
-struct FindById {
-    int id;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND window, LPARAM context) {
-    FindById& find = *reinterpret_cast<FindById*>(context);
-    char name[32] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (GetDlgCtrlID(window) != find.id || lstrcmpiA(name, find.className) != 0) return TRUE;
-    find.found = window;
-    return FALSE;
-}
-
 // A control by its number and class (the page containers have identifier 0, like the ResultList).
-HWND ControlOf(const Program& program, int number) {
+HWND Control(const Program& program, int number) {
     static const char* const classes[] = {"SysListView32", "SysTabControl32", "SysTreeView32", "SysTreeView32",
                                           "Static",        "Edit",            "Button"};
-    FindById find = {number, classes[number], nullptr};
-    EnumChildWindows(program.main, MatchId, reinterpret_cast<LPARAM>(&find));
-    return find.found;
+    return ControlOf(program.main, classes[number], number);
 }
 
 std::string RowText(const Program& program, HWND list, int row, int column) {
@@ -74,6 +67,17 @@ std::string RowText(const Program& program, HWND list, int row, int column) {
     WriteProcessMemory(program.process.hProcess, program.remote, &item, sizeof item, nullptr);
     SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(program.remote));
     return ReadRemoteText(program);
+}
+
+// The row's rectangle on the screen.
+RECT RowRect(const Program& program, HWND list, int row) {
+    RECT rect = {LVIR_BOUNDS, 0, 0, 0};
+    WriteProcessMemory(program.process.hProcess, program.remote, &rect, sizeof rect, nullptr);
+    if (!SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(program.remote)))
+        return RECT{};
+    ReadProcessMemory(program.process.hProcess, program.remote, &rect, sizeof rect, nullptr);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 struct TreeSelection {
@@ -135,25 +139,25 @@ State Observe(const Program& program) {
     State state;
     state.title = TextOf(program.main);
     state.enabled = IsWindowEnabled(program.main) != FALSE;
-    state.page = static_cast<int>(SendMessageA(ControlOf(program, ViewTabs), TCM_GETCURSEL, 0, 0));
+    state.page = static_cast<int>(SendMessageA(Control(program, ViewTabs), TCM_GETCURSEL, 0, 0));
     GUITHREADINFO thread = {};
     thread.cbSize = sizeof thread;
     if (GetGUIThreadInfo(program.process.dwThreadId, &thread) && thread.hwndFocus != nullptr &&
         IsChild(program.main, thread.hwndFocus))
         state.focus = GetDlgCtrlID(thread.hwndFocus);
-    const HWND list = ControlOf(program, ResultList);
+    const HWND list = Control(program, ResultList);
     const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < rows; ++row) {
         state.property.push_back(RowText(program, list, row, 0));
         state.value.push_back(RowText(program, list, row, 1));
     }
-    state.hierarchy = SelectionOf(program, ControlOf(program, HierarchyTree));
-    state.alphabetical = SelectionOf(program, ControlOf(program, AlphabeticalTree));
-    state.hierarchyShown = IsWindowVisible(ControlOf(program, HierarchyTree)) != FALSE;
-    state.alphabeticalShown = IsWindowVisible(ControlOf(program, AlphabeticalTree)) != FALSE;
-    state.customShown = IsWindowVisible(ControlOf(program, CustomHint)) != FALSE;
-    state.field = ControlText(ControlOf(program, CustomQueryField));
-    state.box = VisibleWindowOf(program.process.dwProcessId, MessageBoxClass);
+    state.hierarchy = SelectionOf(program, Control(program, HierarchyTree));
+    state.alphabetical = SelectionOf(program, Control(program, AlphabeticalTree));
+    state.hierarchyShown = IsWindowVisible(Control(program, HierarchyTree)) != FALSE;
+    state.alphabeticalShown = IsWindowVisible(Control(program, AlphabeticalTree)) != FALSE;
+    state.customShown = IsWindowVisible(Control(program, CustomHint)) != FALSE;
+    state.field = ControlText(Control(program, CustomQueryField));
+    state.box = TopLevelWindowOf(program.process.dwProcessId, MessageBoxClass, true);
     if (state.box != nullptr) {
         state.boxCaption = TextOf(state.box);
         state.boxText = ControlText(GetDlgItem(state.box, 0xFFFF));  // the box's text
@@ -189,9 +193,11 @@ std::string ValueOf(const State& state, const std::string& name) {
     return "";
 }
 
+bool IsHeading(const std::string& property) { return property.compare(0, 6, "Item #") == 0; }
+
 bool HasHeading(const State& state) {
     for (const std::string& property : state.property)
-        if (property.compare(0, 6, "Item #") == 0) return true;
+        if (IsHeading(property)) return true;
     return false;
 }
 
@@ -208,29 +214,33 @@ struct Screen {
     const char* keys;
     const char* shows;  // what is checked, for the message when it is not reached
     bool (*reached)(const State&);
+    bool treeHeadings;  // whether the Hierarchical Order tree shows headings in their colour
 };
 
 // One walk through the program, each screen starting where the one before left it. The trees
 // move their selection by keyboard one item at a time, and every class passed on the way runs
 // its query, as it would for a user.
-const Screen screens[] = {
+const Screen walk[] = {
     {"start-up", "", "the Hierarchical Order page and the first row",
      [](const State& s) {
          return Idle(s) && s.page == 0 && s.hierarchyShown && s.property.size() == 1 && s.property[0].empty() &&
                 s.value[0] == ReadyText;
-     }},
+     },
+     true},
     // Tab to the tabs, Tab to the tree (which then selects its first item, a heading), open it,
     // go down to its first subcategory and open that too.
     {"hierarchy-expanded", "{TAB}{TAB}{HOME}{RIGHT}{DOWN}{RIGHT}", "Cooling Device opened and selected in the tree",
      [](const State& s) {
          return Idle(s) && s.focus == HierarchyTree && s.hierarchy.text == "Cooling Device" && s.hierarchy.expanded &&
                 s.value.size() == 1 && s.value[0] == ReadyText;
-     }},
+     },
+     true},
     {"no-data", "{DOWN}", "Win32_Fan selected, \"No data to display\"",
      [](const State& s) {
          return Idle(s) && s.hierarchy.text == "Win32_Fan" && s.property.size() == 1 && s.property[0].empty() &&
                 s.value[0] == "No data to display";
-     }},
+     },
+     false},
     // Down past the rest of Cooling Device and two closed subcategories to "Motherboard,
     // Controller, and Port", open it, and down six classes to Win32_BIOS.
     {"single-object", "{DOWN}{DOWN}{DOWN}{DOWN}{DOWN}{DOWN}{RIGHT}{DOWN}{DOWN}{DOWN}{DOWN}{DOWN}{DOWN}",
@@ -238,7 +248,8 @@ const Screen screens[] = {
      [](const State& s) {
          return Idle(s) && s.hierarchy.text == "Win32_BIOS" && HasProperty(s, "SMBIOSBIOSVersion") && !HasHeading(s) &&
                 !s.property[0].empty();
-     }},
+     },
+     false},
     // Up past the first classes of that subcategory and its heading to "Mass Storage", open it,
     // and down five classes to Win32_LogicalDisk (drives C: and Z: under Wine).
     {"multi-object-tree", "{UP}{UP}{UP}{UP}{UP}{UP}{UP}{RIGHT}{DOWN}{DOWN}{DOWN}{DOWN}{DOWN}",
@@ -247,34 +258,40 @@ const Screen screens[] = {
          return Idle(s) && s.hierarchy.text == "Win32_LogicalDisk" && !s.property.empty() &&
                 s.property[0] == "Item #1" && HasProperty(s, "Item #2") &&
                 ValueOf(s, "__CLASS") == "Win32_LogicalDisk";
-     }},
+     },
+     false},
     // Back to the tabs, one page right.
     {"alphabetical", "{SHIFTTAB}{RIGHT}", "the Alphabetical Order page, the disks' rows kept",
      [](const State& s) {
          return Idle(s) && s.page == 1 && s.focus == ViewTabs && s.alphabeticalShown && !s.hierarchyShown &&
                 ValueOf(s, "__CLASS") == "Win32_LogicalDisk";
-     }},
+     },
+     false},
     {"custom-page", "{RIGHT}", "the Custom page with its hint and an empty field",
      [](const State& s) {
          return Idle(s) && s.page == 2 && s.focus == ViewTabs && s.customShown && !s.alphabeticalShown &&
                 s.field.empty();
-     }},
+     },
+     false},
     {"multi-object-custom", "{TAB}Select Name from Win32_Process{TAB}{SPACE}",
      "several processes under Item # headings, no system properties",
      [](const State& s) {
          return Idle(s) && s.field == "Select Name from Win32_Process" && !s.property.empty() &&
                 s.property[0] == "Item #1" && HasProperty(s, "Item #2") && HasProperty(s, "Name") &&
                 !HasSystemProperty(s);
-     }},
+     },
+     false},
     // Back to the field, its text selected and typed over, then the button.
     {"error-box", "{SHIFTTAB}{END}{SHIFTHOME}garbage statement{TAB}{SPACE}",
      "the ERROR box over the disabled window, the list empty",
      [](const State& s) {
          return s.box != nullptr && s.boxCaption == "ERROR" && s.boxText == "unable to call IWbemServices::ExecQuery" &&
                 !s.enabled && s.title == "Ostrevo  -  retrieving data from garbage statement" && s.property.empty();
-     }},
+     },
+     false},
     {"error-dismissed", "{ENTER}", "the box gone, the window enabled, the list empty",
-     [](const State& s) { return Idle(s) && s.field == "garbage statement" && s.property.empty(); }},
+     [](const State& s) { return Idle(s) && s.field == "garbage statement" && s.property.empty(); },
+     false},
 };
 
 // Waits until the screen is reached, twice in a row, and painted; false after a minute.
@@ -301,7 +318,111 @@ RECT Picture(const Program& program, const State& state) {
     return rect;
 }
 
-bool Walk(const Program& program, const std::string& directory) {
+// The program's colour of the "Item #" headings and of the trees' headings (0x00BBGGRR).
+constexpr COLORREF HeadingColour = 0x900000;
+
+// The pixels that the screen shows in the rectangle, row by row, as 0x00RRGGBB.
+struct Shot {
+    RECT rect = {};
+    std::vector<DWORD> pixels;
+
+    bool IsHeadingColour(LONG x, LONG y) const {
+        const DWORD pixel = pixels[static_cast<size_t>((y - rect.top) * (rect.right - rect.left) + (x - rect.left))];
+        return (pixel & 0xFFFFFF) == (static_cast<DWORD>(GetRValue(HeadingColour)) << 16 |
+                                      static_cast<DWORD>(GetGValue(HeadingColour)) << 8 | GetBValue(HeadingColour));
+    }
+};
+
+void ReleaseScreen(HDC screen) { ReleaseDC(nullptr, screen); }
+
+Shot TakeShot(const RECT& rect) {
+    Shot shot;
+    shot.rect = rect;
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return shot;
+    const std::unique_ptr<std::remove_pointer_t<HDC>, decltype(&ReleaseScreen)> screen(GetDC(nullptr), ReleaseScreen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const std::unique_ptr<std::remove_pointer_t<HBITMAP>, decltype(&DeleteObject)> bitmap(
+        CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0), DeleteObject);
+    const std::unique_ptr<std::remove_pointer_t<HDC>, decltype(&DeleteDC)> memory(CreateCompatibleDC(screen.get()),
+                                                                                   DeleteDC);
+    if (bitmap == nullptr || memory == nullptr) return shot;
+    SelectObject(memory.get(), bitmap.get());
+    if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY)) return shot;
+    GdiFlush();
+    const DWORD* first = static_cast<const DWORD*>(bits);
+    shot.pixels.assign(first, first + static_cast<size_t>(width) * static_cast<size_t>(height));
+    return shot;
+}
+
+RECT ClientOnScreen(HWND window) {
+    RECT rect = {};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string RowName(const State& state, int row) {
+    return "row " + std::to_string(row) + " (\"" + state.property[static_cast<size_t>(row)] + "\" | \"" +
+           state.value[static_cast<size_t>(row)] + "\")";
+}
+
+// "" when the heading colour shows in every "Item #" row in sight in the ResultList and in no other
+// pixel of it; otherwise the first thing that is wrong.
+std::string ListColourFault(const Program& program, const State& state) {
+    const HWND list = Control(program, ResultList);
+    const Shot shot = TakeShot(ClientOnScreen(list));
+    if (shot.pixels.empty()) return "the ResultList's pixels could not be read";
+    const int first = static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+    const int last = std::min(static_cast<int>(state.property.size()) - 1,
+                              first + static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0)));
+    std::vector<RECT> rows;
+    for (int row = first; row <= last; ++row) rows.push_back(RowRect(program, list, row));
+    std::vector<int> coloured(rows.size(), 0);
+    for (LONG y = shot.rect.top; y < shot.rect.bottom; ++y) {
+        for (LONG x = shot.rect.left; x < shot.rect.right; ++x) {
+            if (!shot.IsHeadingColour(x, y)) continue;
+            const POINT point = {x, y};
+            size_t at = 0;
+            while (at < rows.size() && !PtInRect(&rows[at], point)) ++at;
+            const std::string where = "the heading colour at (" + std::to_string(x - shot.rect.left) + ", " +
+                                      std::to_string(y - shot.rect.top) + ") of the ResultList";
+            if (at == rows.size()) return where + ", outside every row";
+            const int row = first + static_cast<int>(at);
+            if (!IsHeading(state.property[static_cast<size_t>(row)])) return where + ", in " + RowName(state, row);
+            ++coloured[at];
+        }
+    }
+    for (size_t at = 0; at < rows.size(); ++at) {
+        const int row = first + static_cast<int>(at);
+        const RECT& rect = rows[at];
+        const bool inSight = rect.top >= shot.rect.top && rect.bottom <= shot.rect.bottom;
+        if (IsHeading(state.property[static_cast<size_t>(row)]) && inSight && coloured[at] == 0)
+            return "no pixel in the heading colour in the ResultList's heading " + RowName(state, row);
+    }
+    return "";
+}
+
+// The checks of what reached the screen; "" when all pass.
+std::string ColourFault(const Program& program, const Screen& screen, const State& state) {
+    if (screen.treeHeadings) {
+        const Shot tree = TakeShot(ClientOnScreen(Control(program, HierarchyTree)));
+        bool shown = false;
+        for (LONG y = tree.rect.top; y < tree.rect.bottom && !shown && !tree.pixels.empty(); ++y)
+            for (LONG x = tree.rect.left; x < tree.rect.right && !shown; ++x) shown = tree.IsHeadingColour(x, y);
+        if (!shown) return "no pixel in the heading colour in the Hierarchical Order tree";
+    }
+    return ListColourFault(program, state);
+}
+
+bool Walk(const Program& program, const std::vector<Screen>& screens, const std::string& directory) {
     SetForegroundWindow(program.main);
     int number = 0;
     for (const Screen& screen : screens) {
@@ -317,6 +438,11 @@ bool Walk(const Program& program, const std::string& directory) {
             Print(state);
             return false;
         }
+        const std::string fault = ColourFault(program, screen, state);
+        if (!fault.empty()) {
+            std::fprintf(stderr, "screens_driver: %s: %s\n", screen.name, fault.c_str());
+            return false;
+        }
         char name[64];
         std::snprintf(name, sizeof name, "%02d-%s", number, screen.name);
         if (!WriteRect(directory + "/" + name + ".ready", Picture(program, state)) ||
@@ -328,11 +454,28 @@ bool Walk(const Program& program, const std::string& directory) {
     return true;
 }
 
+// The screens the steps name; empty when they name none.
+std::vector<Screen> ScreensOf(int count, char** steps) {
+    const std::string first = count > 0 ? steps[0] : "";
+    if (first == "walk" && count == 1) return std::vector<Screen>(std::begin(walk), std::end(walk));
+    if (first != "start-up" || count > 2) return {};
+    std::vector<Screen> screens = {walk[0]};
+    if (count == 2)
+        screens.push_back({"after-keys", steps[1], "the keys' query run, its answer in the list",
+                           [](const State& s) {
+                               return Idle(s) && !(s.property.size() == 1 && s.property[0].empty() &&
+                                                   s.value[0] == ReadyText);
+                           },
+                           false});
+    return screens;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: screens_driver PROGRAM DIR\n");
+    const std::vector<Screen> screens = ScreensOf(argc - 3, argv + 3);
+    if (argc < 4 || screens.empty()) {
+        std::fprintf(stderr, "usage: screens_driver PROGRAM DIR walk|start-up [KEYS]\n");
         return 2;
     }
     const std::string directory = argv[2];
@@ -348,14 +491,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "screens_driver: no memory in the program (error %lu)\n", GetLastError());
     } else {
         WaitUntilPainted(program.main);
-        walked = Walk(program, directory);
+        walked = Walk(program, screens, directory);
     }
 
     // A box left up is dismissed so that the close request reaches the loop.
     const HWND main = program.main;
     DWORD code = 1;
     if (main != nullptr) {
-        const HWND box = VisibleWindowOf(program.process.dwProcessId, MessageBoxClass);
+        const HWND box = TopLevelWindowOf(program.process.dwProcessId, MessageBoxClass, true);
         if (box != nullptr) PostMessageA(box, WM_COMMAND, IDOK, 0);
         if (program.remote != nullptr) VirtualFreeEx(program.process.hProcess, program.remote, 0, MEM_RELEASE);
         code = CloseProgram(main, program.process);

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <vector>
 
+#include "tests/tools/window_search.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/event_loop.h"
 #include "ui/events.h"
@@ -24,13 +25,18 @@ struct Watch {
 };
 Watch watch;
 
-BOOL CALLBACK DismissBox(HWND window, LPARAM) {
-    if (!IsWindowVisible(window) || ClassNameOf(window) != "#32770") return TRUE;
-    std::string text = WindowText(window) + ": ";
-    if (const HWND message = GetDlgItem(window, 0xFFFF)) text += WindowText(message);
-    watch.outcome->boxes.push_back(text);
-    PostMessageA(window, WM_COMMAND, IDOK, 0);
-    return TRUE;
+// Notes what each box of this thread shows, and presses its OK.
+void DismissBoxes() {
+    const DWORD thread = GetCurrentThreadId();
+    ForEachTopLevelWindow(GetCurrentProcessId(), [thread](HWND window) {
+        if (GetWindowThreadProcessId(window, nullptr) != thread || !IsWindowVisible(window) ||
+            ClassNameOf(window) != "#32770")
+            return;
+        std::string text = WindowText(window) + ": ";
+        if (const HWND message = GetDlgItem(window, 0xFFFF)) text += WindowText(message);
+        watch.outcome->boxes.push_back(text);
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
+    });
 }
 
 bool ThreadIsIdle() {
@@ -42,7 +48,7 @@ bool ThreadIsIdle() {
 }
 
 void CALLBACK WatchLoop(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), DismissBox, 0);
+    DismissBoxes();
     if (watch.closePosted) return;
     const auto elapsed = std::chrono::steady_clock::now() - watch.start;
     if (elapsed > std::chrono::milliseconds(watch.limitMs)) {

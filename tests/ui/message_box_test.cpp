@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "tests/tools/window_search.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/window_state.h"
 
@@ -36,47 +37,34 @@ LRESULT CALLBACK WatchRedraw(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return CallWindowProcA(listProc, window, message, wParam, lParam);
 }
 
-struct Search {
-    DWORD thread;
-    HWND box;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM context) {
-    Search& search = *reinterpret_cast<Search*>(context);
-    if (ClassNameOf(window) == "#32770" && IsWindowVisible(window)) {
-        search.box = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK CountButton(HWND child, LPARAM context) {
-    SeenBox& seen = *reinterpret_cast<SeenBox*>(context);
-    if (lstrcmpiA(ClassNameOf(child).c_str(), "Button") == 0 && IsWindowVisible(child)) {
-        ++seen.buttons;
-        seen.okButtons += GetDlgCtrlID(child) == IDOK;
-    }
-    return TRUE;
-}
-
 // Waits up to ten seconds for the box of `thread`, notes what it shows, and presses OK.
 void DismissBox(DWORD thread, SeenBox& seen, std::atomic<bool>& found) {
-    Search search = {thread, nullptr};
-    for (int i = 0; i < 200 && search.box == nullptr; ++i) {
+    HWND box = nullptr;
+    for (int i = 0; i < 200 && box == nullptr; ++i) {
         Sleep(50);
-        EnumThreadWindows(thread, FindBox, reinterpret_cast<LPARAM>(&search));
+        ForEachTopLevelWindow(GetCurrentProcessId(), [&](HWND window) {
+            if (GetWindowThreadProcessId(window, nullptr) != thread || ClassNameOf(window) != "#32770" ||
+                !IsWindowVisible(window))
+                return true;
+            box = window;
+            return false;
+        });
     }
-    if (search.box == nullptr) return;
+    if (box == nullptr) return;
     found = true;
     Sleep(100);
-    seen.caption = WindowText(search.box);
-    seen.text = WindowText(GetDlgItem(search.box, 0xFFFF));
-    EnumChildWindows(search.box, CountButton, reinterpret_cast<LPARAM>(&seen));
-    seen.icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(search.box, 0x14), STM_GETICON, 0, 0));
-    seen.owner = GetWindow(search.box, GW_OWNER);
+    seen.caption = WindowText(box);
+    seen.text = WindowText(GetDlgItem(box, 0xFFFF));
+    ForEachChildWindow(box, [&](HWND child) {
+        if (lstrcmpiA(ClassNameOf(child).c_str(), "Button") != 0 || !IsWindowVisible(child)) return;
+        ++seen.buttons;
+        seen.okButtons += GetDlgCtrlID(child) == IDOK;
+    });
+    seen.icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(box, 0x14), STM_GETICON, 0, 0));
+    seen.owner = GetWindow(box, GW_OWNER);
     seen.mainEnabled = IsWindowEnabled(Window().main) != FALSE;
     seen.listRedraw = listRedraw;
-    PostMessageA(search.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
 }  // namespace

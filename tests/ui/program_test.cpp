@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/tools/resource_list.h"
+#include "tests/tools/window_search.h"
 
 #ifndef OSTREVO_EXE
 #error "OSTREVO_EXE names the built program"
@@ -18,24 +19,6 @@
 namespace {
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-struct Found {
-    DWORD process;
-    HWND window;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
-    auto& found = *reinterpret_cast<Found*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (process == found.process && std::string(name) == "WindowClass_0") {
-        found.window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 }  // namespace
 
@@ -86,13 +69,12 @@ struct RunningProgram {
 
     // Waits up to 30 seconds for the main window to exist and its message loop to answer.
     bool WaitUntilAnswering() {
-        Found found = {process.dwProcessId, nullptr};
+        HWND found = nullptr;
         DWORD_PTR answer = 0;
         for (int i = 0; i < 600; ++i) {
-            if (found.window == nullptr) EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
-            if (found.window != nullptr &&
-                SendMessageTimeoutA(found.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer)) {
-                window = found.window;
+            if (found == nullptr) found = TopLevelWindowOf(process.dwProcessId, "WindowClass_0", false);
+            if (found != nullptr && SendMessageTimeoutA(found, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer)) {
+                window = found;
                 return true;
             }
             if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) return false;
@@ -173,39 +155,6 @@ TEST(Program, AWmQuitPostedToItsThreadEndsNothingAndTheCloseBoxEndsIt) {
     EXPECT_EQ(program.ExitCode(), 0);
 }
 
-namespace {
-
-struct ControlSearch {
-    const char* className;
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK FindControl(HWND child, LPARAM context) {
-    auto& search = *reinterpret_cast<ControlSearch*>(context);
-    char name[64] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, search.className) != 0 || GetDlgCtrlID(child) != search.id) return TRUE;
-    search.found = child;
-    return FALSE;
-}
-
-BOOL CALLBACK FindAnyMainWindow(HWND window, LPARAM context) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) != "WindowClass_0") return TRUE;
-    reinterpret_cast<Found*>(context)->window = window;
-    return FALSE;
-}
-
-HWND ControlOf(HWND window, const char* className, int id) {
-    ControlSearch search = {className, id, nullptr};
-    EnumChildWindows(window, FindControl, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-}  // namespace
-
 TEST(Program, ACloseDuringAQueryTakesEffectOnceTheQueryIsDoneAndEndsWithCodeZero) {
     RunningProgram program;
     START_OR_SKIP(program);
@@ -247,7 +196,5 @@ TEST(Program, TwentyStartsAndClosesEachEndWithCodeZeroAndLeaveNothingRunning) {
         ASSERT_EQ(program.ExitCode(), 0);
         EXPECT_FALSE(IsWindow(program.window)) << "its window went with it";
     }
-    Found found = {0, nullptr};
-    EnumWindows(FindAnyMainWindow, reinterpret_cast<LPARAM>(&found));
-    EXPECT_EQ(found.window, nullptr) << "no Ostrevo window is left on the desktop";
+    EXPECT_EQ(TopLevelWindowOf(0, "WindowClass_0", false), nullptr) << "no Ostrevo window is left on the desktop";
 }
