@@ -9,19 +9,23 @@
 
 #include "query/bstr_text.h"
 #include "query/com_entry.h"
+#include "query/com_owned.h"
 #include "query/number_text.h"
 #include "query/variant_text.h"
 #include "ui/controls.h"
 
 namespace {
 
+// The members are declared in the order they are released: the services' base, the services, the
+// locator, the enumerator, the object. The clean-up relies on that order by assigning a new
+// Conversation, which resets the members first to last (destruction would go last to first).
 struct Conversation {
-    IWbemLocator* locator = nullptr;
-    IWbemServices* services = nullptr;
-    IUnknown* servicesBase = nullptr;  // held only while its proxy blanket is set
-    IEnumWbemClassObject* enumerator = nullptr;
-    IWbemClassObject* object = nullptr;  // the object most recently returned
-    VARIANT value{};                     // reused for every property of every object
+    OwnedReference<IUnknown> servicesBase{nullptr, ReleaseReference};  // held only while its proxy blanket is set
+    OwnedReference<IWbemServices> services{nullptr, ReleaseReference};
+    OwnedReference<IWbemLocator> locator{nullptr, ReleaseReference};
+    OwnedReference<IEnumWbemClassObject> enumerator{nullptr, ReleaseReference};
+    OwnedReference<IWbemClassObject> object{nullptr, ReleaseReference};  // the one most recently returned
+    VARIANT value{};  // reused for every property of every object
 };
 
 Conversation conversation;
@@ -56,33 +60,33 @@ bool OpenConversation(const std::string& statement) {
     if (security == RPC_E_TOO_LATE) security = S_OK;
     if (Failed(security, "unable to call CoInitializeSecurity")) return false;
 
-    if (Failed(ComCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
-                                 reinterpret_cast<void**>(&c.locator)),
-               "unable to call CoCreateInstance"))
-        return false;
+    IWbemLocator* locator = nullptr;
+    const HRESULT created = ComCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&locator));
+    c.locator.reset(locator);
+    if (Failed(created, "unable to call CoCreateInstance")) return false;
 
-    BSTR resource = ToBstr("root\\cimv2");
-    const HRESULT connected =
-        c.locator->ConnectServer(resource, nullptr, nullptr, nullptr, 0, nullptr, nullptr, &c.services);
-    SysFreeString(resource);
+    IWbemServices* services = nullptr;
+    const HRESULT connected = c.locator->ConnectServer(OwnBstr(ToBstr("root\\cimv2")).get(), nullptr, nullptr, nullptr,
+                                                       0, nullptr, nullptr, &services);
+    c.services.reset(services);
     if (connected != S_OK) {
         // This one box is captioned with the status itself, and its text has a capital T.
         ShowMessage(HexText(static_cast<std::int32_t>(connected)), "unable To call IWbemLocator::ConnectServer");
         return false;
     }
 
-    c.services->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&c.servicesBase));
-    if (Failed(SetBlanket(c.services), "unable to call CoSetProxyBlanket")) return false;
-    if (Failed(SetBlanket(c.servicesBase), "unable to call CoSetProxyBlanket")) return false;
-    if (c.servicesBase != nullptr) c.servicesBase->Release();
-    c.servicesBase = nullptr;
+    IUnknown* servicesBase = nullptr;
+    c.services->QueryInterface(IID_PPV_ARGS(&servicesBase));
+    c.servicesBase.reset(servicesBase);
+    if (Failed(SetBlanket(c.services.get()), "unable to call CoSetProxyBlanket")) return false;
+    if (Failed(SetBlanket(c.servicesBase.get()), "unable to call CoSetProxyBlanket")) return false;
+    c.servicesBase.reset();
 
-    BSTR language = ToBstr("WQL");
-    BSTR query = ToBstr(statement);
-    const HRESULT issued = c.services->ExecQuery(language, query, WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY,
-                                                 nullptr, &c.enumerator);
-    SysFreeString(query);
-    SysFreeString(language);
+    IEnumWbemClassObject* enumerator = nullptr;
+    const HRESULT issued =
+        c.services->ExecQuery(OwnBstr(ToBstr("WQL")).get(), OwnBstr(ToBstr(statement)).get(),
+                              WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr, &enumerator);
+    c.enumerator.reset(enumerator);
     if (Failed(issued, "unable to call IWbemServices::ExecQuery")) return false;
 
     ZeroMemory(&c.value, sizeof c.value);
@@ -93,19 +97,22 @@ bool OpenConversation(const std::string& statement) {
 bool NextObject() {
     Conversation& c = conversation;
     if (c.enumerator == nullptr) return false;
-    if (c.object != nullptr) ReleaseObject();
+    ReleaseObject();
+    IWbemClassObject* object = nullptr;
     ULONG returned = 0;
     // Whatever the status, the enumeration has ended when nothing was returned.
-    c.enumerator->Next(static_cast<long>(WBEM_INFINITE), 1, &c.object, &returned);
+    c.enumerator->Next(static_cast<long>(WBEM_INFINITE), 1, &object, &returned);
+    c.object.reset(object);
     return returned != 0;
 }
 
 std::vector<std::optional<std::string>> PropertyNames() {
     std::vector<std::optional<std::string>> names;
-    IWbemClassObject* object = conversation.object;
+    IWbemClassObject* object = conversation.object.get();
     if (object == nullptr) return names;
     SAFEARRAY* array = nullptr;
     object->GetNames(nullptr, WBEM_FLAG_ALWAYS, nullptr, &array);
+    const OwnedArray owned = OwnArray(array);  // destroyed on every way out
     if (array == nullptr) return names;
     // Only an array of BSTRs can be read element by element into a BSTR.
     if (array->cDims >= 1 && (array->fFeatures & FADF_BSTR) != 0) {
@@ -114,49 +121,38 @@ std::vector<std::optional<std::string>> PropertyNames() {
         SafeArrayGetLBound(array, 1, &lower);
         SafeArrayGetUBound(array, 1, &upper);
         for (LONG i = lower; i <= upper; ++i) {
-            BSTR name = nullptr;
-            SafeArrayGetElement(array, &i, &name);  // a copy, freed below
+            BSTR copy = nullptr;
+            SafeArrayGetElement(array, &i, &copy);
+            const OwnedBstr name = OwnBstr(copy);
             if (name == nullptr) {
                 names.emplace_back(std::nullopt);
             } else {
-                names.emplace_back(FromBstr(name));
-                SysFreeString(name);
+                names.emplace_back(FromBstr(name.get()));
             }
             if (i == upper) break;  // no overflow past the largest index
         }
     }
-    SafeArrayDestroy(array);
     return names;
 }
 
 std::string ValueText(const std::string& name) {
     Conversation& c = conversation;
     if (c.object == nullptr) return std::string();
-    BSTR property = ToBstr(name);
     VariantClear(&c.value);
     // A failed request leaves the value empty, which shows as the empty text.
-    c.object->Get(property, 0, &c.value, nullptr, nullptr);
-    SysFreeString(property);
+    c.object->Get(OwnBstr(ToBstr(name)).get(), 0, &c.value, nullptr, nullptr);
     std::string text = VariantText(c.value);
     VariantClear(&c.value);
     return text;
 }
 
 void ReleaseObject() {
-    Conversation& c = conversation;
-    if (c.object != nullptr) c.object->Release();
-    c.object = nullptr;
+    conversation.object.reset();
 }
 
 void CloseConversation() {
-    Conversation& c = conversation;
-    // Left over only when a proxy blanket could not be set.
-    if (c.servicesBase != nullptr) c.servicesBase->Release();
-    if (c.services != nullptr) c.services->Release();
-    if (c.locator != nullptr) c.locator->Release();
-    if (c.enumerator != nullptr) c.enumerator->Release();
-    if (c.object != nullptr) c.object->Release();
-    VariantClear(&c.value);
-    c = Conversation();
+    // The services' base is left over only when a proxy blanket could not be set.
+    VariantClear(&conversation.value);
+    conversation = Conversation();
     ComUninitialize();
 }

@@ -34,14 +34,13 @@ struct ControlDefinition {
 };
 
 HWND MakeControl(const ControlDefinition& definition, HWND parent) {
-    WindowState& w = Window();
+    const StockResources& stock = Stock();
+    const auto identifier = reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition.number));
     const HWND control = CreateWindowExA(definition.extendedStyle, definition.className, definition.text,
                                          definition.style, definition.x, definition.y, definition.width,
-                                         definition.height, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition.number)), w.instance,
-                                         nullptr);
-    w.control[definition.number] = control;
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(w.font), TRUE);
+                                         definition.height, parent, identifier, stock.instance, nullptr);
+    Window().control[definition.number] = control;
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(stock.font), TRUE);
     return control;
 }
 

@@ -15,8 +15,8 @@
 namespace {
 
 int ColumnCount(HWND list) {
-    const HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-    return header == nullptr ? 0 : static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    const HWND header = ListView_GetHeader(list);
+    return header == nullptr ? 0 : Header_GetItemCount(header);
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ bool RowColourOf(int row, Colour& colour) {
 
 int RowCount() {
     const HWND list = Control(ResultList);
-    return list == nullptr ? 0 : static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    return list == nullptr ? 0 : ListView_GetItemCount(list);
 }
 
 void ClearRows() {
@@ -77,14 +77,14 @@ void ClearRows() {
     if (list == nullptr) return;
     // An empty list keeps drawing its grid at the spacing its rows had.
     RememberRowHeight(list);
-    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    ListView_DeleteAllItems(list);
 }
 
 void RemoveRow(int row) {
     if (row < 0 || row >= RowCount()) return;
     const HWND list = Control(ResultList);
     RememberRowHeight(list);
-    SendMessageA(list, LVM_DELETEITEM, row, 0);
+    ListView_DeleteItem(list, row);
 }
 
 void SuspendRowRedraw() {

@@ -17,23 +17,24 @@ std::string MainWindowClassName() {
 }
 
 void LoadStockResources(HINSTANCE instance) {
-    WindowState& w = Window();
-    w.instance = instance;
-    w.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    w.icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    w.cursor = LoadCursorA(nullptr, IDC_ARROW);
+    StockResources& stock = Stock();
+    stock.instance = instance;
+    stock.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    stock.icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    stock.cursor = LoadCursorA(nullptr, IDC_ARROW);
 }
 
 bool CreateMainWindow() {
+    const StockResources& stock = Stock();
     WindowState& w = Window();
     const std::string className = MainWindowClassName();
 
     WNDCLASSA windowClass = {};
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = w.instance;
-    windowClass.hIcon = w.icon;
-    windowClass.hCursor = w.cursor;
+    windowClass.hInstance = stock.instance;
+    windowClass.hIcon = stock.icon;
+    windowClass.hCursor = stock.cursor;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = className.c_str();
     RegisterClassA(&windowClass);
@@ -44,9 +45,9 @@ bool CreateMainWindow() {
                                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 
     w.main = CreateWindowExA(0, className.c_str(), "Ostrevo", MainWindowStyle, place.x, place.y, place.width,
-                             place.height, nullptr, nullptr, w.instance, nullptr);
+                             place.height, nullptr, nullptr, stock.instance, nullptr);
     if (w.main == nullptr) {
-        UnregisterClassA(className.c_str(), w.instance);
+        UnregisterClassA(className.c_str(), stock.instance);
         return false;
     }
     w.accelerators = CreateTabAccelerators();
@@ -57,15 +58,7 @@ bool CreateMainWindow() {
 void DestroyMainWindow() {
     WindowState& w = Window();
     if (w.main != nullptr) DestroyWindow(w.main);
-    UnregisterClassA(MainWindowClassName().c_str(), w.instance);
+    UnregisterClassA(MainWindowClassName().c_str(), Stock().instance);
     if (w.accelerators != nullptr) DestroyAcceleratorTable(w.accelerators);
-    const HINSTANCE instance = w.instance;
-    const HFONT font = w.font;
-    const HICON icon = w.icon;
-    const HCURSOR cursor = w.cursor;
     w = WindowState();
-    w.instance = instance;
-    w.font = font;
-    w.icon = icon;
-    w.cursor = cursor;
 }

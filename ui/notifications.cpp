@@ -1,6 +1,7 @@
 #include "ui/notifications.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "ui/custom_draw.h"
 #include "ui/events.h"
@@ -15,14 +16,14 @@ void Raise(int control, EventDetail detail) { QueueEvent(Event{ControlEvent, con
 
 // Makes the tree report TVN_SELCHANGED at once when the item was not selected yet.
 void SelectTreeItem(HWND tree, HTREEITEM item) {
-    if (item != nullptr) SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    if (item != nullptr) TreeView_SelectItem(tree, item);
 }
 
 // A right double-click the tree is about to handle, at `point` in its client area.
 void OnTreeRightDoubleClick(int tree, POINT point) {
     TVHITTESTINFO hit = {};
     hit.pt = point;
-    SendMessageA(Control(tree), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    TreeView_HitTest(Control(tree), &hit);
     if (hit.hItem != nullptr && (hit.flags & TVHT_ONITEMRIGHT) == 0) Raise(tree, RightDoubleClicked);
 }
 
@@ -30,7 +31,7 @@ LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     const int tree = ControlNumberOf(window);
     const WNDPROC own = tree >= 0 ? Window().controlProc[tree] : nullptr;
     if (message == WM_RBUTTONDBLCLK && tree >= 0)
-        OnTreeRightDoubleClick(tree, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        OnTreeRightDoubleClick(tree, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     return own != nullptr ? CallWindowProcA(own, window, message, wParam, lParam)
                           : DefWindowProcA(window, message, wParam, lParam);
 }
@@ -41,27 +42,26 @@ LRESULT OnTreeNotify(int tree, NMHDR& header) {
     // The trees' notifications come in the form their parent asked for; both are taken, as only
     // the item handles are read.
     switch (header.code) {
-    case static_cast<UINT>(NM_CUSTOMDRAW):
+    case NM_CUSTOMDRAW:
         return OnTreeCustomDraw(tree, reinterpret_cast<NMTVCUSTOMDRAW&>(header));
-    case static_cast<UINT>(NM_CLICK):
+    case NM_CLICK:
         Raise(tree, Clicked);
         return 0;
-    case static_cast<UINT>(NM_DBLCLK):
+    case NM_DBLCLK:
         Raise(tree, DoubleClicked);
         return 0;
-    case static_cast<UINT>(NM_RCLICK):
+    case NM_RCLICK:
         // During a right click the item under the pointer is drop-highlighted; it becomes the
         // selection first, so the run that follows is for that item.
-        SelectTreeItem(header.hwndFrom,
-                       reinterpret_cast<HTREEITEM>(SendMessageA(header.hwndFrom, TVM_GETNEXTITEM, TVGN_DROPHILITE, 0)));
+        SelectTreeItem(header.hwndFrom, TreeView_GetDropHilight(header.hwndFrom));
         Raise(tree, RightClicked);
         return 0;
-    case static_cast<UINT>(TVN_SELCHANGEDA):
-    case static_cast<UINT>(TVN_SELCHANGEDW):
+    case TVN_SELCHANGEDA:
+    case TVN_SELCHANGEDW:
         Raise(tree, SelectionChanged);
         return 0;
-    case static_cast<UINT>(TVN_BEGINDRAGA):
-    case static_cast<UINT>(TVN_BEGINDRAGW):
+    case TVN_BEGINDRAGA:
+    case TVN_BEGINDRAGW:
         SelectTreeItem(header.hwndFrom, reinterpret_cast<NMTREEVIEWA&>(header).itemNew.hItem);
         Raise(tree, DragBegun);
         return 0;
@@ -79,21 +79,21 @@ void SubclassTree(int tree) {
 
 LRESULT OnResultListNotify(NMHDR& header) {
     switch (header.code) {
-    case static_cast<UINT>(NM_CUSTOMDRAW):
+    case NM_CUSTOMDRAW:
         return OnResultListCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
-    case static_cast<UINT>(NM_CLICK):
+    case NM_CLICK:
         Raise(ResultList, Clicked);
         return 0;
-    case static_cast<UINT>(NM_RCLICK):
+    case NM_RCLICK:
         Raise(ResultList, RightClicked);
         return 0;
-    case static_cast<UINT>(NM_DBLCLK):
+    case NM_DBLCLK:
         Raise(ResultList, DoubleClicked);
         return 0;
-    case static_cast<UINT>(NM_RDBLCLK):
+    case NM_RDBLCLK:
         Raise(ResultList, RightDoubleClicked);
         return 0;
-    case static_cast<UINT>(LVN_ITEMCHANGED): {
+    case LVN_ITEMCHANGED: {
         // Only a row entering the selected state; rows RunQuery inserts are not selected.
         const NMLISTVIEW& change = reinterpret_cast<NMLISTVIEW&>(header);
         if ((change.uChanged & LVIF_STATE) != 0 && (change.uNewState & LVIS_SELECTED) != 0 &&
@@ -101,7 +101,7 @@ LRESULT OnResultListNotify(NMHDR& header) {
             Raise(ResultList, SelectionChanged);
         return 0;
     }
-    case static_cast<UINT>(LVN_BEGINDRAG):
+    case LVN_BEGINDRAG:
         Raise(ResultList, DragBegun);
         return 0;
     default:
@@ -111,14 +111,14 @@ LRESULT OnResultListNotify(NMHDR& header) {
 
 LRESULT OnViewTabsNotify(NMHDR& header) {
     switch (header.code) {
-    case static_cast<UINT>(TCN_SELCHANGING):
+    case TCN_SELCHANGING:
         LeaveCurrentPage();
         return FALSE;  // the change goes ahead
-    case static_cast<UINT>(TCN_SELCHANGE):
+    case TCN_SELCHANGE:
         EnterCurrentPage();
         Raise(ViewTabs, SelectionChanged);  // once the new page is on show
         return 0;
-    case static_cast<UINT>(NM_CLICK):
+    case NM_CLICK:
         Raise(ViewTabs, Clicked);
         return 0;
     default:

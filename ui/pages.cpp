@@ -58,7 +58,7 @@ void RevealPage(int tab) {
 
 HWND AddPage(HWND tabs, int tab, const char* caption) {
     const HWND container = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | SS_NOTIFY, 0, 0, 0, 0, tabs, nullptr,
-                                           Window().instance, nullptr);
+                                           Stock().instance, nullptr);
     if (container != nullptr) {
         SetWindowLongPtrA(container, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PageContainerProc));
         // A page that is not on show is disabled as well as hidden.

@@ -13,7 +13,9 @@ void PrepareUserInterfaceThread(HINSTANCE instance) {
     classes.dwSize = sizeof classes;
     classes.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&classes);
-    // The WMI queries rely on this apartment; its result is not needed and it is never left.
+    // A single-threaded apartment; its result is not needed. It lasts until the first query: that
+    // query's CoInitializeEx answers RPC_E_CHANGED_MODE and takes no reference, so the query's
+    // CoUninitialize leaves this apartment. Every later query enters and leaves a multithreaded one.
     CoInitialize(nullptr);
     LoadStockResources(instance);
 }

@@ -54,8 +54,7 @@ void AppendTreeItem(int tree, const std::string& text, int level) {
         return;
     }
     items->handle.push_back(handle);
-    items->colour.push_back(0);
-    items->hasColour.push_back(false);
+    items->colour.emplace_back();
     if (place.parent >= 0 && place.previousSibling < 0) MarkHasChildren(control, parent);
 }
 
@@ -73,22 +72,21 @@ void ResumeTreeRedraw(int tree) {
 
 int TreeItemCount(int tree) {
     const HWND control = TreeItemsOf(tree) != nullptr ? Control(tree) : nullptr;
-    return control == nullptr ? 0 : static_cast<int>(SendMessageA(control, TVM_GETCOUNT, 0, 0));
+    return control == nullptr ? 0 : static_cast<int>(TreeView_GetCount(control));
 }
 
 void SetTreeItemColour(int tree, int index, Colour colour) {
     if (!HasIndex(tree, index)) return;
     TreeItems& items = *TreeItemsOf(tree);
     items.colour[index] = colour;
-    items.hasColour[index] = true;
     InvalidateControl(Control(tree));
 }
 
 bool TreeItemColourOf(int tree, int index, Colour& colour) {
     const TreeItems* items = TreeItemsOf(tree);
-    if (items == nullptr || index < 0 || index >= static_cast<int>(items->handle.size()) || !items->hasColour[index])
+    if (items == nullptr || index < 0 || index >= static_cast<int>(items->colour.size()) || !items->colour[index])
         return false;
-    colour = items->colour[index];
+    colour = *items->colour[index];
     return true;
 }
 
@@ -97,7 +95,7 @@ int SelectedTreeItem(int tree) {
     if (control == nullptr) return -1;
     TVITEMA item = {};
     item.mask = TVIF_PARAM;
-    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(control, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    item.hItem = TreeView_GetSelection(control);
     if (item.hItem == nullptr || !SendMessageA(control, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return -1;
     return static_cast<int>(item.lParam);
 }

@@ -28,6 +28,18 @@ LRESULT OnNotify(HWND window, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// The focus leaves with the main window's deactivation and comes back with its activation (not
+// when it is activated while minimised). True when the focus was given back, so the default must
+// not give it to the window itself.
+bool OnActivate(HWND window, WPARAM wParam) {
+    if (window != Window().main) return false;
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        RememberFocus();
+        return false;
+    }
+    return HIWORD(wParam) == 0 && GiveFocusBack();
+}
+
 // Tab and Shift+Tab, from the accelerator table; no control event.
 void OnAcceleratorCommand(WORD command) {
     if (command == NextTabStopCommand) MoveFocus(true);
@@ -51,12 +63,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORBTN:
         return OnControlColour(window, message, wParam, lParam);
     case WM_ACTIVATE:
-        if (window != Window().main) break;
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            RememberFocus();
-        } else if (HIWORD(wParam) == 0 && GiveFocusBack()) {
-            return 0;  // the default would give the focus to the window itself
-        }
+        if (OnActivate(window, wParam)) return 0;
         break;
     case WM_CLOSE:
         // Closing ends the loop when it comes to this event; the window stays until the shutdown

@@ -1,9 +1,11 @@
 #include "ui/window_state.h"
 
 namespace {
+StockResources stock;
 WindowState state;
-}
+}  // namespace
 
+StockResources& Stock() { return stock; }
 WindowState& Window() { return state; }
 
 HWND Control(int number) {

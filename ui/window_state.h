@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <vector>
 
 #include "ui/controls.h"
@@ -11,21 +12,24 @@ constexpr int ControlCount = 7;
 
 // What the program knows of a tree's items, by index: where each one went, its handle (so an item
 // is found without walking the tree, and the next one is inserted right after its previous sibling)
-// and its optional text colour.
+// and its text colour, if it was given one.
 struct TreeItems {
     TreeShape shape;
     std::vector<HTREEITEM> handle;
-    std::vector<Colour> colour;
-    std::vector<bool> hasColour;
+    std::vector<std::optional<Colour>> colour;
 };
 
-// The one window of the program and what start-up fetched for it. Everything runs on the
+// What start-up fetches once for every window the program makes. Everything runs on the
 // user-interface thread, so nothing is locked.
-struct WindowState {
+struct StockResources {
     HINSTANCE instance = nullptr;
     HFONT font = nullptr;      // the stock DEFAULT_GUI_FONT
     HICON icon = nullptr;      // icon resource 1; the executable has none, so this stays null
     HCURSOR cursor = nullptr;  // the standard arrow
+};
+
+// The one window of the program: what is forgotten when it is destroyed.
+struct WindowState {
     HWND main = nullptr;
     HWND control[ControlCount] = {};
     bool visualStyles = false;  // decided once, as the first common control is made
@@ -37,6 +41,7 @@ struct WindowState {
     WNDPROC controlProc[ControlCount] = {};  // a subclassed control's own window procedure
 };
 
+StockResources& Stock();
 WindowState& Window();
 
 // The window of a control by number; null for a number outside 0 to 6 or a control not made.

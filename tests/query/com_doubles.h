@@ -12,6 +12,10 @@
 #include <windows.h>
 #include <wbemidl.h>
 
+// A member no conversation calls: one line that answers E_NOTIMPL.
+#define NOT_IMPLEMENTED(name, parameters) \
+    HRESULT STDMETHODCALLTYPE name parameters override { return E_NOTIMPL; }
+
 class UnknownDouble : public IUnknown {
 public:
     explicit UnknownDouble(std::string name) : name(std::move(name)) {}
@@ -46,34 +50,28 @@ public:
     HRESULT STDMETHODCALLTYPE GetNames(LPCWSTR wszQualifierName, LONG lFlags, VARIANT* pQualifierVal,
                                        SAFEARRAY** pNames) override;
     // Not used by a conversation.
-    HRESULT STDMETHODCALLTYPE GetQualifierSet(IWbemQualifierSet**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Put(LPCWSTR, LONG, VARIANT*, CIMTYPE) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Delete(LPCWSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE BeginEnumeration(LONG) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Next(LONG, BSTR*, VARIANT*, CIMTYPE*, LONG*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EndEnumeration() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetPropertyQualifierSet(LPCWSTR, IWbemQualifierSet**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Clone(IWbemClassObject**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetObjectText(LONG, BSTR*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SpawnDerivedClass(LONG, IWbemClassObject**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SpawnInstance(LONG, IWbemClassObject**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE CompareTo(LONG, IWbemClassObject*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetPropertyOrigin(LPCWSTR, BSTR*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE InheritsFrom(LPCWSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetMethod(LPCWSTR, LONG, IWbemClassObject**, IWbemClassObject**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE PutMethod(LPCWSTR, LONG, IWbemClassObject*, IWbemClassObject*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE DeleteMethod(LPCWSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE BeginMethodEnumeration(LONG) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE NextMethod(LONG, BSTR*, IWbemClassObject**, IWbemClassObject**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE EndMethodEnumeration() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetMethodQualifierSet(LPCWSTR, IWbemQualifierSet**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetMethodOrigin(LPCWSTR, BSTR*) override { return E_NOTIMPL; }
+    NOT_IMPLEMENTED(GetQualifierSet, (IWbemQualifierSet**))
+    NOT_IMPLEMENTED(Put, (LPCWSTR, LONG, VARIANT*, CIMTYPE))
+    NOT_IMPLEMENTED(Delete, (LPCWSTR))
+    NOT_IMPLEMENTED(BeginEnumeration, (LONG))
+    NOT_IMPLEMENTED(Next, (LONG, BSTR*, VARIANT*, CIMTYPE*, LONG*))
+    NOT_IMPLEMENTED(EndEnumeration, ())
+    NOT_IMPLEMENTED(GetPropertyQualifierSet, (LPCWSTR, IWbemQualifierSet**))
+    NOT_IMPLEMENTED(Clone, (IWbemClassObject**))
+    NOT_IMPLEMENTED(GetObjectText, (LONG, BSTR*))
+    NOT_IMPLEMENTED(SpawnDerivedClass, (LONG, IWbemClassObject**))
+    NOT_IMPLEMENTED(SpawnInstance, (LONG, IWbemClassObject**))
+    NOT_IMPLEMENTED(CompareTo, (LONG, IWbemClassObject*))
+    NOT_IMPLEMENTED(GetPropertyOrigin, (LPCWSTR, BSTR*))
+    NOT_IMPLEMENTED(InheritsFrom, (LPCWSTR))
+    NOT_IMPLEMENTED(GetMethod, (LPCWSTR, LONG, IWbemClassObject**, IWbemClassObject**))
+    NOT_IMPLEMENTED(PutMethod, (LPCWSTR, LONG, IWbemClassObject*, IWbemClassObject*))
+    NOT_IMPLEMENTED(DeleteMethod, (LPCWSTR))
+    NOT_IMPLEMENTED(BeginMethodEnumeration, (LONG))
+    NOT_IMPLEMENTED(NextMethod, (LONG, BSTR*, IWbemClassObject**, IWbemClassObject**))
+    NOT_IMPLEMENTED(EndMethodEnumeration, ())
+    NOT_IMPLEMENTED(GetMethodQualifierSet, (LPCWSTR, IWbemQualifierSet**))
+    NOT_IMPLEMENTED(GetMethodOrigin, (LPCWSTR, BSTR*))
 };
 
 class EnumeratorDouble : public IEnumWbemClassObject {
@@ -90,9 +88,9 @@ public:
     HRESULT STDMETHODCALLTYPE Reset() override;
     HRESULT STDMETHODCALLTYPE Next(LONG lTimeout, ULONG uCount, IWbemClassObject** apObjects,
                                    ULONG* puReturned) override;
-    HRESULT STDMETHODCALLTYPE NextAsync(ULONG, IWbemObjectSink*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Clone(IEnumWbemClassObject**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Skip(LONG, ULONG) override { return E_NOTIMPL; }
+    NOT_IMPLEMENTED(NextAsync, (ULONG, IWbemObjectSink*))
+    NOT_IMPLEMENTED(Clone, (IEnumWbemClassObject**))
+    NOT_IMPLEMENTED(Skip, (LONG, ULONG))
 };
 
 class ServicesDouble : public IWbemServices {
@@ -110,74 +108,28 @@ public:
     HRESULT STDMETHODCALLTYPE ExecQuery(const BSTR strQueryLanguage, const BSTR strQuery, LONG lFlags,
                                         IWbemContext* pCtx, IEnumWbemClassObject** ppEnum) override;
     // Not used by a conversation.
-    HRESULT STDMETHODCALLTYPE OpenNamespace(const BSTR, LONG, IWbemContext*, IWbemServices**,
-                                            IWbemCallResult**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE CancelAsyncCall(IWbemObjectSink*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryObjectSink(LONG, IWbemObjectSink**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetObject(const BSTR, LONG, IWbemContext*, IWbemClassObject**,
-                                        IWbemCallResult**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetObjectAsync(const BSTR, LONG, IWbemContext*, IWbemObjectSink*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE PutClass(IWbemClassObject*, LONG, IWbemContext*, IWbemCallResult**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE PutClassAsync(IWbemClassObject*, LONG, IWbemContext*, IWbemObjectSink*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE DeleteClass(const BSTR, LONG, IWbemContext*, IWbemCallResult**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE DeleteClassAsync(const BSTR, LONG, IWbemContext*, IWbemObjectSink*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE CreateClassEnum(const BSTR, LONG, IWbemContext*, IEnumWbemClassObject**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE CreateClassEnumAsync(const BSTR, LONG, IWbemContext*, IWbemObjectSink*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE PutInstance(IWbemClassObject*, LONG, IWbemContext*, IWbemCallResult**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE PutInstanceAsync(IWbemClassObject*, LONG, IWbemContext*, IWbemObjectSink*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE DeleteInstance(const BSTR, LONG, IWbemContext*, IWbemCallResult**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE DeleteInstanceAsync(const BSTR, LONG, IWbemContext*, IWbemObjectSink*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE CreateInstanceEnum(const BSTR, LONG, IWbemContext*, IEnumWbemClassObject**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE CreateInstanceEnumAsync(const BSTR, LONG, IWbemContext*, IWbemObjectSink*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE ExecQueryAsync(const BSTR, const BSTR, LONG, IWbemContext*, IWbemObjectSink*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE ExecNotificationQuery(const BSTR, const BSTR, LONG, IWbemContext*,
-                                                    IEnumWbemClassObject**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE ExecNotificationQueryAsync(const BSTR, const BSTR, LONG, IWbemContext*,
-                                                         IWbemObjectSink*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE ExecMethod(const BSTR, const BSTR, LONG, IWbemContext*, IWbemClassObject*,
-                                         IWbemClassObject**, IWbemCallResult**) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE ExecMethodAsync(const BSTR, const BSTR, LONG, IWbemContext*, IWbemClassObject*,
-                                              IWbemObjectSink*) override {
-        return E_NOTIMPL;
-    }
+    NOT_IMPLEMENTED(OpenNamespace, (BSTR, LONG, IWbemContext*, IWbemServices**, IWbemCallResult**))
+    NOT_IMPLEMENTED(CancelAsyncCall, (IWbemObjectSink*))
+    NOT_IMPLEMENTED(QueryObjectSink, (LONG, IWbemObjectSink**))
+    NOT_IMPLEMENTED(GetObject, (BSTR, LONG, IWbemContext*, IWbemClassObject**, IWbemCallResult**))
+    NOT_IMPLEMENTED(GetObjectAsync, (BSTR, LONG, IWbemContext*, IWbemObjectSink*))
+    NOT_IMPLEMENTED(PutClass, (IWbemClassObject*, LONG, IWbemContext*, IWbemCallResult**))
+    NOT_IMPLEMENTED(PutClassAsync, (IWbemClassObject*, LONG, IWbemContext*, IWbemObjectSink*))
+    NOT_IMPLEMENTED(DeleteClass, (BSTR, LONG, IWbemContext*, IWbemCallResult**))
+    NOT_IMPLEMENTED(DeleteClassAsync, (BSTR, LONG, IWbemContext*, IWbemObjectSink*))
+    NOT_IMPLEMENTED(CreateClassEnum, (BSTR, LONG, IWbemContext*, IEnumWbemClassObject**))
+    NOT_IMPLEMENTED(CreateClassEnumAsync, (BSTR, LONG, IWbemContext*, IWbemObjectSink*))
+    NOT_IMPLEMENTED(PutInstance, (IWbemClassObject*, LONG, IWbemContext*, IWbemCallResult**))
+    NOT_IMPLEMENTED(PutInstanceAsync, (IWbemClassObject*, LONG, IWbemContext*, IWbemObjectSink*))
+    NOT_IMPLEMENTED(DeleteInstance, (BSTR, LONG, IWbemContext*, IWbemCallResult**))
+    NOT_IMPLEMENTED(DeleteInstanceAsync, (BSTR, LONG, IWbemContext*, IWbemObjectSink*))
+    NOT_IMPLEMENTED(CreateInstanceEnum, (BSTR, LONG, IWbemContext*, IEnumWbemClassObject**))
+    NOT_IMPLEMENTED(CreateInstanceEnumAsync, (BSTR, LONG, IWbemContext*, IWbemObjectSink*))
+    NOT_IMPLEMENTED(ExecQueryAsync, (BSTR, BSTR, LONG, IWbemContext*, IWbemObjectSink*))
+    NOT_IMPLEMENTED(ExecNotificationQuery, (BSTR, BSTR, LONG, IWbemContext*, IEnumWbemClassObject**))
+    NOT_IMPLEMENTED(ExecNotificationQueryAsync, (BSTR, BSTR, LONG, IWbemContext*, IWbemObjectSink*))
+    NOT_IMPLEMENTED(ExecMethod, (BSTR, BSTR, LONG, IWbemContext*, IWbemClassObject*, IWbemClassObject**, IWbemCallResult**))
+    NOT_IMPLEMENTED(ExecMethodAsync, (BSTR, BSTR, LONG, IWbemContext*, IWbemClassObject*, IWbemObjectSink*))
 };
 
 class LocatorDouble : public IWbemLocator {
@@ -195,6 +147,8 @@ public:
                                             const BSTR strLocale, LONG lSecurityFlags, const BSTR strAuthority,
                                             IWbemContext* pCtx, IWbemServices** ppNamespace) override;
 };
+
+#undef NOT_IMPLEMENTED
 
 // Values for ObjectDouble::Add.
 VARIANT I4Value(LONG value);
