@@ -77,6 +77,10 @@ void StartUpBench(int runs, std::vector<TableRow>& table) {
                      Format("%.0f", p.median), Format("%.0f (bare window)", b.median), Format("%.2f", ratio),
                      "<= 1.15", ratio <= 1.15 ? "yes" : "no",
                      Format("%.0f %% / %.0f %%", NoisePercent(p), NoisePercent(b))});
+    WIN32_FILE_ATTRIBUTE_DATA file = {};
+    if (GetFileAttributesExA(OSTREVO_EXE, GetFileExInfoStandard, &file))
+        table.push_back({"  the size of Ostrevo.exe, as it ships (bytes)", Format("%lu", file.nFileSizeLow), "-", "-", "-",
+                         "-", "-"});
     const Spread l = SpreadOf(linked);
     table.push_back({"  the bare window with Ostrevo's manifest, libraries and thread preparation (ms)",
                      Format("%.0f", l.median), Format("%.0f (bare window)", b.median), Format("%.2f", l.median / b.median),

@@ -3,7 +3,7 @@
 #include <shlwapi.h>
 #include <uxtheme.h>
 
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/controls.h"
@@ -33,7 +33,9 @@ DWORD SideBySideVersion() {
     if (!FindActCtxSectionStringA(FIND_ACTCTX_SECTION_KEY_RETURN_HACTCTX, nullptr,
                                   ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, "comctl32.dll", &data))
         return 0;
-    std::wstring identity;
+    // Kept in a vector and read through a view: std::wstring would link the C++ library's whole
+    // wide-string instantiation (35 KB) for these few lines.
+    std::vector<WCHAR> identity;
     SIZE_T needed = 0;
     QueryActCtxW(0, data.hActCtx, &data.ulAssemblyRosterIndex, AssemblyDetailedInformationInActivationContext,
                  nullptr, 0, &needed);
@@ -42,21 +44,21 @@ DWORD SideBySideVersion() {
         QueryActCtxW(0, data.hActCtx, &data.ulAssemblyRosterIndex, AssemblyDetailedInformationInActivationContext,
                      buffer.data(), needed, nullptr)) {
         const auto& info = *reinterpret_cast<const ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION*>(buffer.data());
-        if (info.lpAssemblyEncodedAssemblyIdentity != nullptr)
-            identity.assign(info.lpAssemblyEncodedAssemblyIdentity,
-                            info.ulEncodedAssemblyIdentityLength / sizeof(WCHAR));
+        const PCWSTR encoded = info.lpAssemblyEncodedAssemblyIdentity;
+        if (encoded != nullptr) identity.assign(encoded, encoded + info.ulEncodedAssemblyIdentityLength / sizeof(WCHAR));
     }
     ReleaseActCtx(data.hActCtx);
 
     // Microsoft.Windows.Common-Controls,processorArchitecture="x86",...,version="6.0.2600.2982"
-    const std::wstring name = L"Microsoft.Windows.Common-Controls,";
-    const std::wstring key = L"version=\"";
-    if (identity.compare(0, name.size(), name) != 0) return 0;
-    const std::wstring::size_type at = identity.find(key);
-    if (at == std::wstring::npos) return 0;
+    const std::wstring_view text(identity.data(), identity.size());
+    const std::wstring_view name = L"Microsoft.Windows.Common-Controls,";
+    const std::wstring_view key = L"version=\"";
+    if (text.compare(0, name.size(), name) != 0) return 0;
+    const std::wstring_view::size_type at = text.find(key);
+    if (at == std::wstring_view::npos) return 0;
     DWORD major = 0;
-    for (std::wstring::size_type i = at + key.size(); i < identity.size() && identity[i] >= L'0' && identity[i] <= L'9'; ++i)
-        major = major * 10 + static_cast<DWORD>(identity[i] - L'0');
+    for (std::wstring_view::size_type i = at + key.size(); i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i)
+        major = major * 10 + static_cast<DWORD>(text[i] - L'0');
     return major;
 }
 
