@@ -95,9 +95,9 @@ TEST_F(Pages, DrawnInTheFacesTheSystemMeans) {
     const char* const cause = " (under Wine: Wine's own fonts, from Debian's package fonts-wine, "
                               "copied into the prefix by scripts/wine-prefix)";
     LOGFONTA dialog{};
-    ASSERT_NE(GetObjectA(Window().font, sizeof dialog, &dialog), 0);
+    ASSERT_NE(GetObjectA(Stock().font, sizeof dialog, &dialog), 0);
     const std::string intended = IntendedFace(dialog.lfFaceName);
-    EXPECT_EQ(DrawnFamily(Window().font), intended)
+    EXPECT_EQ(DrawnFamily(Stock().font), intended)
         << "the dialog font \"" << dialog.lfFaceName << "\" is drawn in a substitute face" << cause;
 
     LOGFONTA symbols{};
