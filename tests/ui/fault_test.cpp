@@ -128,19 +128,20 @@ std::string NotAnAnswer(const Rows& rows) {
     if (rows.empty()) return "no rows";
     const bool several = rows[0].first == "Item #1";
     int objects = several ? 0 : 1;
-    for (size_t row = 0; row < rows.size(); ++row) {
+    size_t row = 0;
+    for (; row < rows.size(); ++row) {
         const auto& [property, value] = rows[row];
         const bool heading = several && property == "Item #" + std::to_string(objects + 1) && value.empty() &&
                              (row == 0 || rows[row - 1] == Rows::value_type{"", ""});
         const bool separator = several && property.empty() && value.empty() && row + 1 < rows.size() &&
                                rows[row + 1].first == "Item #" + std::to_string(objects + 1);
         objects += heading;
-        if (!heading && !separator && !IsPropertyName(property))
-            return "row " + std::to_string(row) + " (\"" + property + "\" | \"" + value +
-                   "\") is neither a property, a heading nor the row before one";
+        if (!heading && !separator && !IsPropertyName(property)) break;
     }
-    if (several && objects < 2) return "one object under an \"Item #1\" heading";
-    return "";
+    if (row < rows.size())
+        return "row " + std::to_string(row) + " (\"" + rows[row].first + "\" | \"" + rows[row].second +
+               "\") is neither a property, a heading nor the row before one";
+    return several && objects < 2 ? "one object under an \"Item #1\" heading" : "";
 }
 
 std::wstring Repeat(const std::wstring& piece, int times) {
