@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include "ui/control_definitions.h"
 #include "ui/main_window.h"
 #include "ui/window_state.h"
 
@@ -57,7 +58,7 @@ void RevealPage(int tab) {
 }  // namespace
 
 HWND AddPage(HWND tabs, int tab, const char* caption) {
-    const HWND container = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | SS_NOTIFY, 0, 0, 0, 0, tabs, nullptr,
+    const HWND container = CreateWindowExA(0, "STATIC", nullptr, PageContainerStyle, 0, 0, 0, 0, tabs, nullptr,
                                            Window().instance, nullptr);
     if (container != nullptr) {
         SetWindowLongPtrA(container, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PageContainerProc));
