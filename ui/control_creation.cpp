@@ -64,6 +64,7 @@ void CreateControls() {
     // The tab control goes to the top of its siblings, ahead of the ResultList in the keyboard order.
     const HWND tabs = MakeControl(ControlDefinitions[ViewTabs], parent);
     SetWindowPos(tabs, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    WatchTabPainting(tabs);
 
     // Each page's container is the parent of the controls made after its tab.
     parent = AddPage(tabs, 0, PageCaptions[0]);
