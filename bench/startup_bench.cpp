@@ -134,8 +134,7 @@ void StartUpBench(int runs, std::vector<TableRow>& table) {
     const int programStep[4] = {3, 4, CatalogueParts, 6};
     const int floorStep[4] = {2, 3, 4, 5};
     const char* stepNames[4] = {"main window (class, accelerators, shown) beyond the floor's (probes)",
-                                "seven controls beyond the floor's (visual-style check, subclassing, pages shown "
-                                "as each is added, rows) (probes)",
+                                "seven controls beyond the floor's (style check, subclassing, pages, rows) (probes)",
                                 "LoadCatalogue beyond the floor's filling of the trees (shape, colours) (probes)",
                                 "first paint beyond the floor's (probes), made of these and the rest:"};
     for (int i = 0; i < 4; ++i)
