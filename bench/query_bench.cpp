@@ -2,7 +2,7 @@
 // same run, the same statement through the same COM calls with the rows (a) kept in memory and
 // (b) written into a plain list view with its redraw suspended. The three alternate run by run,
 // with a fourth: floor (b) with the window title set before and after, as RunQuery sets it, which
-// tells what the specified titles cost. Each one's painting is done after it and not counted.
+// tells what the titles cost. Each one's painting is done after it and not counted.
 #include <string>
 
 #include "bench/raw_query.h"
