@@ -1,6 +1,7 @@
 // ostrevo_bench [SECTIONS] [RUNS]: prints the benchmark's one table. SECTIONS is any of the letters
 // s (start-up), q (queries), r (scale: rows), m (memory); all by default. RUNS is the number of
-// runs per figure (default 15). Run it under Wine on a screen; scripts/bench does.
+// runs per figure (default 31: on a shared machine the medians need many runs). Run it under Wine
+// on a screen; scripts/bench does.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,7 +12,7 @@
 
 int main(int argc, char** argv) {
     const std::string sections = argc > 1 ? argv[1] : "sqrm";
-    const int runs = argc > 2 ? std::max(3, std::atoi(argv[2])) : 15;
+    const int runs = argc > 2 ? std::max(3, std::atoi(argv[2])) : 31;
     std::vector<TableRow> table;
     // Start-up first, while this process has no window of its own.
     if (sections.find('s') != std::string::npos) {

@@ -3,35 +3,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/control_definitions.h"
 #include "ui/controls.h"
 #include "ui/notifications.h"
 #include "ui/pages.h"
 #include "ui/visual_styles.h"
 #include "ui/window_state.h"
 
-const char* const CustomHintText =
-    "Please enter the WMI class you want to execute.\r"
-    "\r"
-    "For example:\r"
-    "Win32_OperatingSystem\r"
-    "Or\r"
-    "win32_operatingsystem\r"
-    "(the name that you write is case insensitive.)\r"
-    "Or\r"
-    "Select * from Win32_OperatingSystem\r"
-    "Or\r"
-    "Select Caption, Name from Win32_OperatingSystem";
+const char* const CustomHintText = CustomHintLines;
 
 namespace {
-
-struct ControlDefinition {
-    int number;
-    const char* className;
-    int x, y, width, height;
-    DWORD style;
-    DWORD extendedStyle;
-    const char* text;
-};
 
 HWND MakeControl(const ControlDefinition& definition, HWND parent) {
     const StockResources& stock = Stock();
@@ -56,10 +37,7 @@ void AddColumn(HWND list, int column, const char* header, int width) {
 }
 
 HWND MakeTree(int number, HWND parent) {
-    const HWND tree = MakeControl({number, WC_TREEVIEWA, 6, 10, 260, 437,
-                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
-                                   WS_EX_CLIENTEDGE, nullptr},
-                                  parent);
+    const HWND tree = MakeControl(ControlDefinitions[number], parent);
     SendMessageA(tree, TVM_SETEXTENDEDSTYLE, TVS_EX_DOUBLEBUFFER, TVS_EX_DOUBLEBUFFER);
     // The tree's right double-clicks are seen before the tree handles them.
     SubclassTree(number);
@@ -73,37 +51,25 @@ void CreateControls() {
     w.visualStyles = VisualStylesAvailable();
     HWND parent = w.main;
 
-    const HWND list = MakeControl({ResultList, WC_LISTVIEWA, 310, 10, 480, 480,
-                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHAREIMAGELISTS,
-                                   WS_EX_CLIENTEDGE, nullptr},
-                                  parent);
+    const HWND list = MakeControl(ControlDefinitions[ResultList], parent);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, LVS_EX_DOUBLEBUFFER);
     // The scroll bars are worked out once, for the columns and the first row together.
     SuspendRowRedraw();
-    AddColumn(list, 0, "Property", 200);
-    AddColumn(list, 1, "Value", 400);
+    for (int column = 0; column < 2; ++column)
+        AddColumn(list, column, ResultListColumns[column].header, ResultListColumns[column].width);
     AppendRow("\nPlease select a class to access its data");
     ResumeRowRedraw();
 
     // The tab control goes to the top of its siblings, ahead of the ResultList in the keyboard order.
-    const HWND tabs = MakeControl(
-        {ViewTabs, WC_TABCONTROLA, 10, 10, 280, 480, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP, WS_EX_TRANSPARENT,
-         nullptr},
-        parent);
+    const HWND tabs = MakeControl(ControlDefinitions[ViewTabs], parent);
     SetWindowPos(tabs, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    WatchTabPainting(tabs);
 
     // Each page's container is the parent of the controls made after its tab.
-    parent = AddPage(tabs, 0, "Hierarchical Order");
+    parent = AddPage(tabs, 0, PageCaptions[0]);
     MakeTree(HierarchyTree, parent);
-    parent = AddPage(tabs, 1, "Alphabetical Order");
+    parent = AddPage(tabs, 1, PageCaptions[1]);
     MakeTree(AlphabeticalTree, parent);
-    parent = AddPage(tabs, 2, "Custom");
-    MakeControl({CustomHint, "Static", 10, 10, 260, 160, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 0, CustomHintText},
-                parent);
-    MakeControl({CustomQueryField, "Edit", 6, 160, 260, 25,
-                 WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, ""},
-                parent);
-    MakeControl({ExecuteButton, "Button", 6, 190, 60, 30, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_PUSHBUTTON,
-                 0, "Execute"},
-                parent);
+    parent = AddPage(tabs, 2, PageCaptions[2]);
+    for (int number : {CustomHint, CustomQueryField, ExecuteButton}) MakeControl(ControlDefinitions[number], parent);
 }

@@ -3,25 +3,70 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include <memory>
+#include <type_traits>
+
+#include "ui/control_definitions.h"
 #include "ui/main_window.h"
 #include "ui/window_state.h"
 
 namespace {
+
+// The tab control does not clip its children: whenever it paints the display area, it paints its
+// page background there, under the page on show, and it is painted before its children. So a
+// container painted right after the tab control painted its whole area already has its background
+// on the screen; it prints the tab control into itself only when that is not the case (painted
+// alone, or drawn into a DC that is not its own: printed, or a transparent control asking for its
+// parent's background).
+struct PagePainting {
+    bool paneFresh = false;  // the tab control painted the whole display area since a container last painted
+    HWND painting = nullptr; // the container inside its own WM_PAINT
+};
+PagePainting pagePainting;
+
+void PaintParentBackground(HWND container, HDC dc) {
+    const HWND tabs = GetParent(container);
+    if (pagePainting.painting == container && pagePainting.paneFresh && !GetUpdateRect(tabs, nullptr, FALSE)) return;
+    DrawThemeParentBackground(container, dc, nullptr);
+}
+
+using Region = std::unique_ptr<std::remove_pointer_t<HRGN>, decltype(&DeleteObject)>;
+
+// Whether the tab control's update region covers the display area, where the containers stand.
+bool CoversDisplayArea(HWND tabs) {
+    RECT area;
+    GetClientRect(tabs, &area);
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    const Region update(CreateRectRgn(0, 0, 0, 0), DeleteObject);
+    const Region display(CreateRectRgnIndirect(&area), DeleteObject);
+    return update && display && GetUpdateRgn(tabs, update.get(), FALSE) != ERROR &&
+           CombineRgn(display.get(), display.get(), update.get(), RGN_DIFF) == NULLREGION;
+}
+
+LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC own = Window().controlProc[ViewTabs];
+    if (message == WM_PAINT && wParam == 0 && CoversDisplayArea(tabs)) pagePainting.paneFresh = true;
+    return own != nullptr ? CallWindowProcA(own, tabs, message, wParam, lParam)
+                          : DefWindowProcA(tabs, message, wParam, lParam);
+}
 
 // Painting is the container's own: it paints its parent's background under it, and nothing else.
 // Every other message is the main window's.
 LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        DrawThemeParentBackground(container, reinterpret_cast<HDC>(wParam), nullptr);
+        PaintParentBackground(container, reinterpret_cast<HDC>(wParam));
         return 1;
     case WM_PRINTCLIENT:
         DrawThemeParentBackground(container, reinterpret_cast<HDC>(wParam), nullptr);
         return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;
+        pagePainting.painting = container;
         BeginPaint(container, &paint);
         EndPaint(container, &paint);
+        pagePainting.painting = nullptr;
+        pagePainting.paneFresh = false;
         return 0;
     }
     default:
@@ -57,7 +102,7 @@ void RevealPage(int tab) {
 }  // namespace
 
 HWND AddPage(HWND tabs, int tab, const char* caption) {
-    const HWND container = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | SS_NOTIFY, 0, 0, 0, 0, tabs, nullptr,
+    const HWND container = CreateWindowExA(0, "STATIC", nullptr, PageContainerStyle, 0, 0, 0, 0, tabs, nullptr,
                                            Stock().instance, nullptr);
     if (container != nullptr) {
         SetWindowLongPtrA(container, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PageContainerProc));
@@ -73,6 +118,12 @@ HWND AddPage(HWND tabs, int tab, const char* caption) {
     SendMessageA(tabs, TCM_INSERTITEMA, tab, reinterpret_cast<LPARAM>(&item));
     ShowPage(CurrentPage());
     return container;
+}
+
+void WatchTabPainting(HWND tabs) {
+    if (tabs == nullptr) return;
+    Window().controlProc[ViewTabs] =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabsProc)));
 }
 
 HWND PageContainer(int tab) {

@@ -7,6 +7,10 @@
 // every other message to the main window procedure, so the controls on a page report as if they
 // stood on the main window.
 
+// Lets the page containers know when the tab control has painted their background already; called
+// once, as the tab control is made, before its first tab.
+void WatchTabPainting(HWND tabs);
+
 // Inserts tab `tab` with its caption and a new container as the tab's item data, then shows the
 // current page again. Returns the container.
 HWND AddPage(HWND tabs, int tab, const char* caption);

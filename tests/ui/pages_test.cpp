@@ -1,4 +1,4 @@
-// Switching pages with the mouse on the real tab control, and the page background requests.
+// Switching pages with the mouse on the real tab control, and the page background.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -176,4 +176,21 @@ TEST_F(Pages, HintAndButtonStandOnThePageBackground) {
     EXPECT_NE(plain, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
     Window().visualStyles = styles;
     ReleaseDC(Control(CustomHint), dc);
+}
+
+TEST_F(Pages, APagePaintedAloneGetsItsBackgroundAgain) {
+    // A spot of the page on show that no control covers.
+    const HWND page = PageContainer(CurrentPage());
+    RedrawWindow(Window().main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    const HDC dc = GetDC(page);
+    const COLORREF background = GetPixel(dc, 1, 1);
+    const COLORREF marker = background ^ 0x00FFFFFF;
+    SetPixel(dc, 1, 1, marker);
+    ASSERT_EQ(GetPixel(dc, 1, 1), marker);
+    // This time the tab control paints nothing under it: the page prints its background itself.
+    RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpMessages();
+    EXPECT_EQ(GetPixel(dc, 1, 1), background);
+    ReleaseDC(page, dc);
 }
