@@ -66,21 +66,23 @@ void StartUpBench(int runs, std::vector<TableRow>& table) {
     // One start of each first, not counted: the files are in the system's cache afterwards.
     for (int r = -1; r < runs; ++r) {
         double roundTimes[2] = {0, 0};
+        // One probe run; its parts are kept from the counted rounds on.
+        const auto probe = [&](const char* program, const char* arguments, int count, std::vector<double>* into) {
+            double part[ProbeParts];
+            if (!RunProbe(program, arguments, count, part)) ++failures;
+            else if (r >= 0)
+                for (int i = 0; i < count; ++i) into[i].push_back(part[i]);
+        };
+        static_assert(FloorParts <= ProbeParts, "one buffer holds either probe's parts");
         for (int k = 0; k < Kinds; ++k) {
             const int which = (r + Kinds + k) % Kinds;
             if (which == 5) {
-                double part[ProbeParts];
-                if (!RunProbe(OSTREVO_PROBE_EXE, "", ProbeParts, part)) ++failures;
-                else if (r >= 0)
-                    for (int i = 0; i < ProbeParts; ++i) parts[i].push_back(part[i]);
+                probe(OSTREVO_PROBE_EXE, "", ProbeParts, parts);
                 continue;
             }
             if (which == 6) {
                 // Shown first, as the program's probe shows it, so that the steps compare.
-                double part[FloorParts];
-                if (!RunProbe(OSTREVO_FLOOR_EXE, "show-first ", FloorParts, part)) ++failures;
-                else if (r >= 0)
-                    for (int i = 0; i < FloorParts; ++i) floorParts[i].push_back(part[i]);
+                probe(OSTREVO_FLOOR_EXE, "show-first ", FloorParts, floorParts);
                 continue;
             }
             Launched launched;

@@ -25,11 +25,9 @@
 #include <vector>
 
 #include "tests/tools/driver_support.h"
+#include "ui/control_definitions.h"
 
 namespace {
-
-// The program's control numbers, which are also their window identifiers.
-enum { ResultList = 0, ViewTabs = 1, HierarchyTree = 2, AlphabeticalTree = 3, CustomHint = 4, CustomQueryField = 5 };
 
 const char* const ReadyText = "Please select a class to access its data";
 
@@ -54,9 +52,7 @@ std::string ReadRemoteText(const Program& program) {
 
 // A control by its number and class (the page containers have identifier 0, like the ResultList).
 HWND Control(const Program& program, int number) {
-    static const char* const classes[] = {"SysListView32", "SysTabControl32", "SysTreeView32", "SysTreeView32",
-                                          "Static",        "Edit",            "Button"};
-    return ControlOf(program.main, classes[number], number);
+    return ControlOf(program.main, ControlDefinitions[number].className, number);
 }
 
 std::string RowText(const Program& program, HWND list, int row, int column) {
@@ -317,9 +313,6 @@ RECT Picture(const Program& program, const State& state) {
     if (state.box != nullptr && GetWindowRect(state.box, &box)) UnionRect(&rect, &rect, &box);
     return rect;
 }
-
-// The program's colour of the "Item #" headings and of the trees' headings (0x00BBGGRR).
-constexpr COLORREF HeadingColour = 0x900000;
 
 // The pixels that the screen shows in the rectangle, row by row, as 0x00RRGGBB.
 struct Shot {
