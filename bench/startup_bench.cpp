@@ -67,9 +67,9 @@ void StartUpBench(int runs, std::vector<TableRow>& table) {
     for (int r = -1; r < runs; ++r) {
         double roundTimes[2] = {0, 0};
         // One probe run; its parts are kept from the counted rounds on.
-        const auto probe = [&](const char* program, const char* arguments, int count, std::vector<double>* into) {
+        const auto probe = [&](const char* probeExe, const char* arguments, int count, std::vector<double>* into) {
             double part[ProbeParts];
-            if (!RunProbe(program, arguments, count, part)) ++failures;
+            if (!RunProbe(probeExe, arguments, count, part)) ++failures;
             else if (r >= 0)
                 for (int i = 0; i < count; ++i) into[i].push_back(part[i]);
         };
