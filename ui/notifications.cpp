@@ -27,13 +27,20 @@ void OnTreeRightDoubleClick(int tree, POINT point) {
     if (hit.hItem != nullptr && (hit.flags & TVHT_ONITEMRIGHT) == 0) Raise(tree, RightDoubleClicked);
 }
 
-LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const int tree = ControlNumberOf(window);
-    const WNDPROC own = tree >= 0 ? Window().controlProc[tree] : nullptr;
-    if (message == WM_RBUTTONDBLCLK && tree >= 0)
-        OnTreeRightDoubleClick(tree, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    return own != nullptr ? CallWindowProcA(own, window, message, wParam, lParam)
-                          : DefWindowProcA(window, message, wParam, lParam);
+// A right double-click is seen before the tree handles it.
+LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR tree, DWORD_PTR) {
+    const int number = static_cast<int>(tree);
+    switch (message) {
+    case WM_RBUTTONDBLCLK:
+        OnTreeRightDoubleClick(number, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, TreeProc, tree);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -73,8 +80,7 @@ LRESULT OnTreeNotify(int tree, NMHDR& header) {
 void SubclassTree(int tree) {
     const HWND control = Control(tree);
     if (control == nullptr || TreeItemsOf(tree) == nullptr) return;
-    Window().controlProc[tree] =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TreeProc)));
+    SetWindowSubclass(control, TreeProc, static_cast<UINT_PTR>(tree), 0);
 }
 
 LRESULT OnResultListNotify(NMHDR& header) {

@@ -16,17 +16,13 @@ namespace {
 // page background there, under the page on show, and it is painted before its children. So a
 // container painted right after the tab control painted its whole area already has its background
 // on the screen; it prints the tab control into itself only when that is not the case (painted
-// alone, or drawn into a DC that is not its own: printed, or a transparent control asking for its
-// parent's background).
-struct PagePainting {
-    bool paneFresh = false;  // the tab control painted the whole display area since a container last painted
-    HWND painting = nullptr; // the container inside its own WM_PAINT
-};
-PagePainting pagePainting;
-
+// alone, after the tab control painted only a part, or drawn into a DC that is not its own:
+// printed, or a transparent control asking for its parent's background).
 void PaintParentBackground(HWND container, HDC dc) {
+    const PagePainting& painting = Window().pagePainting;
     const HWND tabs = GetParent(container);
-    if (pagePainting.painting == container && pagePainting.paneFresh && !GetUpdateRect(tabs, nullptr, FALSE)) return;
+    // The test of the seven controls' exact styles fails if the tab control ever clips its children.
+    if (painting.container == container && painting.paneFresh && !GetUpdateRect(tabs, nullptr, FALSE)) return;
     DrawThemeParentBackground(container, dc, nullptr);
 }
 
@@ -43,16 +39,17 @@ bool CoversDisplayArea(HWND tabs) {
            CombineRgn(display.get(), display.get(), update.get(), RGN_DIFF) == NULLREGION;
 }
 
-LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC own = Window().controlProc[ViewTabs];
-    if (message == WM_PAINT && wParam == 0 && CoversDisplayArea(tabs)) pagePainting.paneFresh = true;
-    return own != nullptr ? CallWindowProcA(own, tabs, message, wParam, lParam)
-                          : DefWindowProcA(tabs, message, wParam, lParam);
+LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_PAINT && wParam == 0) Window().pagePainting.paneFresh = CoversDisplayArea(tabs);
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(tabs, TabsProc, 0);
+    return DefSubclassProc(tabs, message, wParam, lParam);
 }
 
 // Painting is the container's own: it paints its parent's background under it, and nothing else.
-// Every other message is the main window's.
-LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
+// Every other message is the main window's, but for the last, which lets the static and the
+// subclass go.
+LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    PagePainting& painting = Window().pagePainting;
     switch (message) {
     case WM_ERASEBKGND:
         PaintParentBackground(container, reinterpret_cast<HDC>(wParam));
@@ -62,13 +59,16 @@ LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, 
         return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;
-        pagePainting.painting = container;
+        painting.container = container;
         BeginPaint(container, &paint);
         EndPaint(container, &paint);
-        pagePainting.painting = nullptr;
-        pagePainting.paneFresh = false;
+        painting.container = nullptr;
+        painting.paneFresh = false;
         return 0;
     }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(container, PageContainerProc, 0);
+        return DefSubclassProc(container, message, wParam, lParam);
     default:
         return MainWindowProc(container, message, wParam, lParam);
     }
@@ -105,7 +105,7 @@ HWND AddPage(HWND tabs, int tab, const char* caption) {
     const HWND container = CreateWindowExA(0, "STATIC", nullptr, PageContainerStyle, 0, 0, 0, 0, tabs, nullptr,
                                            Stock().instance, nullptr);
     if (container != nullptr) {
-        SetWindowLongPtrA(container, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PageContainerProc));
+        SetWindowSubclass(container, PageContainerProc, 0, 0);
         // A page that is not on show is disabled as well as hidden.
         EnableWindow(container, FALSE);
     }
@@ -122,8 +122,7 @@ HWND AddPage(HWND tabs, int tab, const char* caption) {
 
 void WatchTabPainting(HWND tabs) {
     if (tabs == nullptr) return;
-    Window().controlProc[ViewTabs] =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(tabs, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabsProc)));
+    SetWindowSubclass(tabs, TabsProc, 0, 0);
 }
 
 HWND PageContainer(int tab) {

@@ -28,6 +28,12 @@ struct StockResources {
     HCURSOR cursor = nullptr;  // the standard arrow
 };
 
+// How far the page background is already on the screen (see the page containers' painting).
+struct PagePainting {
+    bool paneFresh = false;     // the tab control painted its whole display area since a container last painted
+    HWND container = nullptr;   // the container inside its own WM_PAINT
+};
+
 // The one window of the program: what is forgotten when it is destroyed.
 struct WindowState {
     HWND main = nullptr;
@@ -38,7 +44,7 @@ struct WindowState {
     bool rowRedrawSuspended = false;  // between SuspendRowRedraw and ResumeRowRedraw
     HACCEL accelerators = nullptr;    // Tab and Shift+Tab, made together with the window
     HWND focusWhenDeactivated = nullptr;  // the control to get the focus back on activation
-    WNDPROC controlProc[ControlCount] = {};  // a subclassed control's own window procedure
+    PagePainting pagePainting;
 };
 
 StockResources& Stock();
