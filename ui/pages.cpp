@@ -46,9 +46,11 @@ LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 // Painting is the container's own: it paints its parent's background under it, and nothing else.
-// Every other message is the main window's, but for the last, which lets the static and the
-// subclass go.
-LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+// Every other message is the main window's, so the static's own procedure is replaced rather than
+// subclassed: every notification of the controls on a page comes this way (the trees' custom draw
+// of each item they paint), and under Wine a window subclassed through comctl32's
+// SetWindowSubclass costs two trips to the server for every message it gets.
+LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
     PagePainting& painting = Window().pagePainting;
     switch (message) {
     case WM_ERASEBKGND:
@@ -66,9 +68,6 @@ LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, 
         painting.paneFresh = false;
         return 0;
     }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(container, PageContainerProc, 0);
-        return DefSubclassProc(container, message, wParam, lParam);
     default:
         return MainWindowProc(container, message, wParam, lParam);
     }
@@ -105,7 +104,7 @@ HWND AddPage(HWND tabs, int tab, const char* caption) {
     const HWND container = CreateWindowExA(0, "STATIC", nullptr, PageContainerStyle, 0, 0, 0, 0, tabs, nullptr,
                                            Stock().instance, nullptr);
     if (container != nullptr) {
-        SetWindowSubclass(container, PageContainerProc, 0, 0);
+        SetWindowLongPtrA(container, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PageContainerProc));
         // A page that is not on show is disabled as well as hidden.
         EnableWindow(container, FALSE);
     }

@@ -17,6 +17,7 @@ struct TreeItems {
     TreeShape shape;
     std::vector<HTREEITEM> handle;
     std::vector<std::optional<Colour>> colour;
+    WNDPROC ownProc = nullptr;  // the tree control's own window procedure, under the program's
 };
 
 // What start-up fetches once for every window the program makes. Everything runs on the
