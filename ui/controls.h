@@ -28,6 +28,11 @@ void SetRowColour(int row, Colour colour);
 int RowCount();
 void ClearRows();
 void RemoveRow(int row);
+// Appends the whole text of a cell, as the list holds it (column 0 the Property, 1 the Value), to
+// `text`; nothing for a row or column the list does not have.
+void AppendCellText(int row, int column, std::string& text);
+// The selected row, or -1.
+int SelectedRow();
 
 // Writing many rows into a visible list costs a scroll-bar repaint per row; a caller that writes
 // many suspends the list's redraw first and resumes it afterwards, which invalidates the list.

@@ -72,6 +72,39 @@ int RowCount() {
     return list == nullptr ? 0 : ListView_GetItemCount(list);
 }
 
+void AppendCellText(int row, int column, std::string& text) {
+    const HWND list = Control(ResultList);
+    if (list == nullptr || row < 0 || column < 0) return;
+    // Read straight into the end of the text: copying every row costs one message a cell and no
+    // allocation of its own, and the list answers a row or column it does not have with no text.
+    // The list keeps a cell's text whole, however long: the room grows until the text fits.
+    const std::size_t start = text.size();
+    for (std::size_t room = 256;; room *= 2) {
+        text.resize(start + room);
+        LVITEMA item = {};
+        item.iSubItem = column;
+        item.pszText = &text[start];
+        item.cchTextMax = static_cast<int>(room);
+        const auto length = static_cast<std::size_t>(SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
+        if (length + 1 < room) {
+            // The control may answer with its own copy of the text rather than fill the buffer.
+            const char* const answer = item.pszText;
+            if (answer == &text[start]) {
+                text.resize(start + length);
+            } else {
+                text.resize(start);
+                if (answer != nullptr) text.append(answer, length);
+            }
+            return;
+        }
+    }
+}
+
+int SelectedRow() {
+    const HWND list = Control(ResultList);
+    return list == nullptr ? -1 : ListView_GetNextItem(list, -1, LVNI_SELECTED);
+}
+
 void ClearRows() {
     const HWND list = Control(ResultList);
     if (list == nullptr) return;

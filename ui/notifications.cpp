@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "ui/copy_keys.h"
 #include "ui/custom_draw.h"
 #include "ui/events.h"
 #include "ui/pages.h"
@@ -68,6 +69,9 @@ LRESULT OnTreeNotify(int tree, NMHDR& header) {
         SelectTreeItem(header.hwndFrom, reinterpret_cast<NMTREEVIEWA&>(header).itemNew.hItem);
         Raise(tree, DragBegun);
         return 0;
+    case TVN_KEYDOWN:
+        // Non-zero keeps a copy key's character out of the tree's search by typed letters.
+        return OnCopyKey(tree, reinterpret_cast<NMTVKEYDOWN&>(header).wVKey) ? 1 : 0;
     default:
         return 0;
     }
@@ -106,6 +110,9 @@ LRESULT OnResultListNotify(NMHDR& header) {
     }
     case LVN_BEGINDRAG:
         Raise(ResultList, DragBegun);
+        return 0;
+    case LVN_KEYDOWN:
+        OnCopyKey(ResultList, reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
         return 0;
     default:
         return 0;

@@ -45,6 +45,14 @@ void RemoveRow(int row) {
     if (row >= 0 && row < RowCount()) state.rows.erase(state.rows.begin() + row);
 }
 
+void AppendCellText(int row, int column, std::string& text) {
+    if (row < 0 || row >= RowCount()) return;
+    if (column == 0) text += state.rows[row].property;
+    if (column == 1) text += state.rows[row].value;
+}
+
+int SelectedRow() { return state.selectedRow; }
+
 void SuspendRowRedraw() {
     state.log.push_back("SuspendRowRedraw");
     ++state.redrawSuspensions;

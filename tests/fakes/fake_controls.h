@@ -24,6 +24,7 @@ struct FakeTree {
 
 struct FakeControls {
     std::vector<FakeRow> rows;
+    int selectedRow = -1;
     FakeTree hierarchy;
     FakeTree alphabetical;
     std::string title = "Ostrevo";

@@ -7,17 +7,67 @@
 #include <commctrl.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/fakes/fake_run_query.h"
 #include "tests/ui/loop_driver.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/clipboard.h"
 #include "ui/pages.h"
 #include "ui/window_state.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
+
+// The clipboard's text as CF_TEXT, and as the CF_UNICODETEXT that Windows makes of it.
+void ExpectClipboard(const std::string& expected, const char* what) {
+    std::string ansi;
+    std::wstring unicode;
+    if (OpenClipboard(nullptr)) {
+        if (const HANDLE data = GetClipboardData(CF_TEXT)) ansi = static_cast<const char*>(GlobalLock(data));
+        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) unicode = static_cast<const wchar_t*>(GlobalLock(data));
+        CloseClipboard();  // which unlocks what it handed out
+    }
+    EXPECT_EQ(ansi, expected) << what;
+    std::wstring wide(expected.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, expected.data(), static_cast<int>(expected.size()),
+                                                             &wide[0], static_cast<int>(wide.size()))));
+    EXPECT_EQ(unicode, wide) << what << ", as a Unicode program reads it";
+}
+
+// Points this program's import of a user32 function at `replacement` and gives back what it
+// pointed at: a spy on a platform call that leaves no trace of its own.
+ULONG_PTR ReplaceUser32Import(const char* name, ULONG_PTR replacement) {
+    const auto base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    const auto& headers =
+        *reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const DWORD imports = headers.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports); dll->Name != 0; ++dll) {
+        if (lstrcmpiA(reinterpret_cast<const char*>(base + dll->Name), "user32.dll") != 0) continue;
+        auto slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+        for (auto entry = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
+             entry->u1.AddressOfData != 0; ++entry, ++slot) {
+            if (IMAGE_SNAP_BY_ORDINAL(entry->u1.Ordinal) ||
+                lstrcmpA(reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + entry->u1.AddressOfData)->Name, name) != 0)
+                continue;
+            DWORD protection = 0;
+            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE, &protection);
+            const ULONG_PTR replaced = slot->u1.Function;
+            slot->u1.Function = replacement;
+            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
+            return replaced;
+        }
+    }
+    return 0;
+}
+
+int beeps = 0;
+BOOL WINAPI CountBeep(UINT) {
+    ++beeps;
+    return TRUE;
+}
 
 class Gestures : public ::testing::Test {
 protected:
@@ -311,4 +361,81 @@ TEST_F(Gestures, ClosingWhileAQueryRunsTakesEffectAfterIt) {
         RunQueryTexts().clear();
         WhileRunQueryRuns() = nullptr;
     }
+}
+
+TEST_F(Gestures, CopyKeysOnTheResultListTakeOutTheSelectedRowOrEveryRow) {
+    ClearRows();
+    const std::string longValue(5000, 'v');
+    for (const std::string& row : Texts{"Caption\ncaf\xE9", "", "Item #2", "Name\n" + longValue}) AppendRow(row);
+    const HWND list = Control(ResultList);
+    SetFocus(list);
+    Settle();
+    const std::string every = "Caption\tcaf\xE9\r\n\t\r\nItem #2\t\r\nName\t" + longValue + "\r\n";
+
+    PressKeys({VK_CONTROL, 'C'});
+    EXPECT_EQ(Runs(), Texts{});
+    ExpectClipboard(every, "Ctrl+C, no row selected");
+    ListView_SetItemState(list, 3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    Settle();
+    PressKeys({VK_CONTROL, 'C'});
+    EXPECT_EQ(Runs(), Texts{});
+    ExpectClipboard("Name\t" + longValue + "\r\n", "Ctrl+C");
+    ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    Settle();
+    PressKeys({VK_CONTROL, VK_INSERT});
+    EXPECT_EQ(Runs(), Texts{});
+    ExpectClipboard("Caption\tcaf\xE9\r\n", "Ctrl+Insert");
+    PressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+    EXPECT_EQ(Runs(), Texts{});
+    ExpectClipboard(every, "Ctrl+Shift+C");
+    EXPECT_EQ(SelectedRow(), 0);
+}
+
+TEST_F(Gestures, CopyKeysInATreeTakeOutTheSelectedItemAndMoveNothing) {
+    for (int tree : {HierarchyTree, AlphabeticalTree}) {
+        SCOPED_TRACE(tree);
+        const int item = TreeItemIndex(tree, "Win32_BIOS");
+        Prepare(tree, item);
+        PressKeys({VK_CONTROL, 'C'});
+        EXPECT_EQ(Runs(), Texts{});
+        EXPECT_EQ(SelectedTreeItem(tree), item);
+        ExpectClipboard("Win32_BIOS", "Ctrl+C");
+    }
+    // With nothing selected nothing is copied; an event of the alphabetical tree would show here as
+    // a run with the empty text.
+    ASSERT_TRUE(PutOnClipboard(nullptr, "before"));
+    SendMessageA(Control(AlphabeticalTree), TVM_SELECTITEM, TVGN_CARET, 0);
+    Settle();
+    PressKeys({VK_CONTROL, 'C'});
+    EXPECT_EQ(Runs(), Texts{});
+    ExpectClipboard("before", "nothing selected");
+}
+
+TEST_F(Gestures, ACopyWhileAnotherWindowHoldsTheClipboardBeepsAndLeavesItAsItWas) {
+    ASSERT_TRUE(PutOnClipboard(nullptr, "before"));
+    beeps = 0;
+    const ULONG_PTR beep = ReplaceUser32Import("MessageBeep", reinterpret_cast<ULONG_PTR>(&CountBeep));
+    ASSERT_NE(beep, 0u);
+    const HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        const HWND window = CreateWindowExA(0, "STATIC", "holder", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        OpenClipboard(window);
+        SetEvent(opened);
+        WaitForSingleObject(done, INFINITE);
+        CloseClipboard();
+        DestroyWindow(window);
+    });
+    WaitForSingleObject(opened, INFINITE);
+    SetFocus(Control(ResultList));
+    Settle();
+    PressKeys({VK_CONTROL, 'C'});
+    EXPECT_EQ(Runs(), Texts{}) << "and no hang: the loop ended when idle";
+    ReplaceUser32Import("MessageBeep", beep);
+    SetEvent(done);
+    holder.join();
+    CloseHandle(opened);
+    CloseHandle(done);
+    EXPECT_EQ(beeps, 1);
+    ExpectClipboard("before", "the clipboard held");
 }

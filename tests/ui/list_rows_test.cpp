@@ -44,6 +44,13 @@ TEST_F(ListRows, AppendRowSplitsAtLineFeeds) {
         EXPECT_FALSE(ColourOf(row, colour));
     }
     EXPECT_EQ(texts[4], "Caption\nWindows\nServer");
+    // As the copy keys read them, after what is there: the list itself answers for a row or column
+    // it does not have.
+    std::string read = "x";
+    AppendCellText(4, 1, read);
+    AppendCellText(4, 2, read);
+    AppendCellText(8, 0, read);
+    EXPECT_EQ(read, "xWindows");
 }
 
 TEST_F(ListRows, ColoursStayWithTheirRows) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <iterator>
 #include <vector>
 
 #include "tests/tools/window_search.h"
@@ -140,11 +141,14 @@ void Drag(HWND window, POINT from, POINT to) {
 }
 
 void PressKey(WORD key, bool shift) {
+    if (shift) PressKeys({VK_SHIFT, key});
+    else PressKeys({key});
+}
+
+void PressKeys(std::initializer_list<WORD> chord) {
     std::vector<INPUT> keys;
-    if (shift) keys.push_back(KeyInput(VK_SHIFT, false));
-    keys.push_back(KeyInput(key, false));
-    keys.push_back(KeyInput(key, true));
-    if (shift) keys.push_back(KeyInput(VK_SHIFT, true));
+    for (WORD key : chord) keys.push_back(KeyInput(key, false));
+    for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) keys.push_back(KeyInput(*key, true));
     SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 

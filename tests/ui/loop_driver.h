@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ void Click(HWND window, POINT point, Button button = Button::Left, int clicks = 
 // Presses at `from`, moves well past the drag threshold and releases.
 void Drag(HWND window, POINT from, POINT to);
 void PressKey(WORD key, bool shift = false);
+// Presses the keys in order and lets them go in reverse: {VK_CONTROL, 'C'} is Ctrl+C.
+void PressKeys(std::initializer_list<WORD> chord);
 void TypeText(const std::string& text);
 
 // Makes the main window the foreground and active window, as the user's click on it would.

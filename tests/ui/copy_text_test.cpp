@@ -1,0 +1,26 @@
+// What the copy keys take out of the ResultList and the trees, over fake controls.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/fakes/fake_controls.h"
+#include "ui/copy_text.h"
+
+TEST(CopyText, RowsPasteAsTwoColumnsAndAsLinesAndATreeItemAlone) {
+    ResetFake();
+    EXPECT_EQ(ResultListCopyText(true), "") << "no rows";
+    // As RunQuery writes them: a long value, a separator, a heading, a value cut at its line feed.
+    const std::string value(5000, 'v');
+    AppendRow("Name\n" + value);
+    for (const char* row : {"", "Item #2", "\nonly", "Caption\nfirst\nsecond"}) AppendRow(row);
+    const std::string every = "Name\t" + value + "\r\n\t\r\nItem #2\t\r\n\tonly\r\nCaption\tfirst\r\n";
+    EXPECT_EQ(ResultListCopyText(false), every) << "no row selected";
+    Fake().selectedRow = 0;
+    EXPECT_EQ(ResultListCopyText(false), "Name\t" + value + "\r\n");
+    EXPECT_EQ(ResultListCopyText(true), every) << "every row, whatever is selected";
+
+    FakeTreeFor(AlphabeticalTree).text = {"Win32_BIOS", "Win32_Fan"};
+    EXPECT_EQ(TreeCopyText(AlphabeticalTree), "") << "nothing selected";
+    FakeTreeFor(AlphabeticalTree).selected = 1;
+    EXPECT_EQ(TreeCopyText(AlphabeticalTree), "Win32_Fan");
+}

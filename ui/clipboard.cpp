@@ -1,0 +1,54 @@
+#include "ui/clipboard.h"
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+struct GlobalFreeing {
+    void operator()(HGLOBAL block) const { GlobalFree(block); }
+};
+// A block the clipboard has not taken yet.
+using OwnedGlobal = std::unique_ptr<void, GlobalFreeing>;
+
+// A moveable block, as the clipboard takes it, holding a copy of `size` bytes; null when out of
+// memory.
+OwnedGlobal GlobalCopy(const void* data, std::size_t size) {
+    OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE, size));
+    void* target = block ? GlobalLock(block.get()) : nullptr;
+    if (target == nullptr) return nullptr;
+    std::memcpy(target, data, size);
+    GlobalUnlock(block.get());
+    return block;
+}
+
+// Another program may hold the clipboard open for a moment, as a clipboard viewer does while it
+// reads it: tried again for about 100 ms, the time of a keystroke.
+bool OpenClipboardSoon(HWND owner) {
+    const DWORD start = GetTickCount();
+    while (!OpenClipboard(owner)) {
+        if (GetTickCount() - start >= 100) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool PutOnClipboard(HWND owner, const std::string& text) {
+    // Everything is made before the clipboard is opened, so that a failure leaves it as it was.
+    OwnedGlobal ansi = GlobalCopy(text.c_str(), text.size() + 1);
+    // Windows makes CF_UNICODETEXT from CF_TEXT in the code page of CF_LOCALE, which it would
+    // otherwise take from the keyboard layout in use: the system locale is the one whose code page
+    // is the ANSI code page.
+    const LCID locale = GetSystemDefaultLCID();
+    OwnedGlobal localeBlock = GlobalCopy(&locale, sizeof locale);
+    if (!ansi || !localeBlock || !OpenClipboardSoon(owner)) return false;
+    const bool put = EmptyClipboard() && SetClipboardData(CF_TEXT, ansi.get()) != nullptr;
+    if (put) {
+        ansi.release();  // the clipboard's now
+        if (SetClipboardData(CF_LOCALE, localeBlock.get()) != nullptr) localeBlock.release();
+    }
+    CloseClipboard();
+    return put;
+}
