@@ -20,11 +20,11 @@ namespace {
 // locator, the enumerator, the object. The clean-up relies on that order by assigning a new
 // Conversation, which resets the members first to last (destruction would go last to first).
 struct Conversation {
-    OwnedReference<IUnknown> servicesBase{nullptr, ReleaseReference};  // held only while its proxy blanket is set
-    OwnedReference<IWbemServices> services{nullptr, ReleaseReference};
-    OwnedReference<IWbemLocator> locator{nullptr, ReleaseReference};
-    OwnedReference<IEnumWbemClassObject> enumerator{nullptr, ReleaseReference};
-    OwnedReference<IWbemClassObject> object{nullptr, ReleaseReference};  // the one most recently returned
+    OwnedReference<IUnknown> servicesBase;  // held only while its proxy blanket is set
+    OwnedReference<IWbemServices> services;
+    OwnedReference<IWbemLocator> locator;
+    OwnedReference<IEnumWbemClassObject> enumerator;
+    OwnedReference<IWbemClassObject> object;  // the one most recently returned
     VARIANT value{};  // reused for every property of every object
 };
 
@@ -66,8 +66,8 @@ bool OpenConversation(const std::string& statement) {
     if (Failed(created, "unable to call CoCreateInstance")) return false;
 
     IWbemServices* services = nullptr;
-    const HRESULT connected = c.locator->ConnectServer(OwnBstr(ToBstr("root\\cimv2")).get(), nullptr, nullptr, nullptr,
-                                                       0, nullptr, nullptr, &services);
+    const HRESULT connected = c.locator->ConnectServer(OwnedBstr(ToBstr("root\\cimv2")).get(), nullptr, nullptr,
+                                                       nullptr, 0, nullptr, nullptr, &services);
     c.services.reset(services);
     if (connected != S_OK) {
         // This one box is captioned with the status itself, and its text has a capital T.
@@ -84,7 +84,7 @@ bool OpenConversation(const std::string& statement) {
 
     IEnumWbemClassObject* enumerator = nullptr;
     const HRESULT issued =
-        c.services->ExecQuery(OwnBstr(ToBstr("WQL")).get(), OwnBstr(ToBstr(statement)).get(),
+        c.services->ExecQuery(OwnedBstr(ToBstr("WQL")).get(), OwnedBstr(ToBstr(statement)).get(),
                               WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr, &enumerator);
     c.enumerator.reset(enumerator);
     if (Failed(issued, "unable to call IWbemServices::ExecQuery")) return false;
@@ -112,7 +112,7 @@ std::vector<std::optional<std::string>> PropertyNames() {
     if (object == nullptr) return names;
     SAFEARRAY* array = nullptr;
     object->GetNames(nullptr, WBEM_FLAG_ALWAYS, nullptr, &array);
-    const OwnedArray owned = OwnArray(array);  // destroyed on every way out
+    const OwnedArray owned(array);  // destroyed on every way out
     if (array == nullptr) return names;
     // Only an array of BSTRs can be read element by element into a BSTR.
     if (array->cDims >= 1 && (array->fFeatures & FADF_BSTR) != 0) {
@@ -123,7 +123,7 @@ std::vector<std::optional<std::string>> PropertyNames() {
         for (LONG i = lower; i <= upper; ++i) {
             BSTR copy = nullptr;
             SafeArrayGetElement(array, &i, &copy);
-            const OwnedBstr name = OwnBstr(copy);
+            const OwnedBstr name(copy);
             if (name == nullptr) {
                 names.emplace_back(std::nullopt);
             } else {
@@ -140,7 +140,7 @@ std::string ValueText(const std::string& name) {
     if (c.object == nullptr) return std::string();
     VariantClear(&c.value);
     // A failed request leaves the value empty, which shows as the empty text.
-    c.object->Get(OwnBstr(ToBstr(name)).get(), 0, &c.value, nullptr, nullptr);
+    c.object->Get(OwnedBstr(ToBstr(name)).get(), 0, &c.value, nullptr, nullptr);
     std::string text = VariantText(c.value);
     VariantClear(&c.value);
     return text;
