@@ -16,13 +16,12 @@
 
 namespace {
 
-// The members are declared in the order they are released: the services' base, the services, the
-// locator, the enumerator, the object. The clean-up relies on that order by assigning a new
-// Conversation, which resets the members first to last (destruction would go last to first).
+// What one conversation holds, in the order the opening obtains it; CloseConversation releases
+// it in an order of its own.
 struct Conversation {
-    OwnedReference<IUnknown> servicesBase;  // held only while its proxy blanket is set
-    OwnedReference<IWbemServices> services;
     OwnedReference<IWbemLocator> locator;
+    OwnedReference<IWbemServices> services;
+    OwnedReference<IUnknown> servicesBase;  // held only while its proxy blanket is set
     OwnedReference<IEnumWbemClassObject> enumerator;
     OwnedReference<IWbemClassObject> object;  // the one most recently returned
     VARIANT value{};  // reused for every property of every object
@@ -141,8 +140,13 @@ void ReleaseObject() {
 }
 
 void CloseConversation() {
+    Conversation& c = conversation;
     // The services' base is left over only when a proxy blanket could not be set.
-    VariantClear(&conversation.value);
-    conversation = Conversation();
+    c.servicesBase.reset();
+    c.services.reset();
+    c.locator.reset();
+    c.enumerator.reset();
+    c.object.reset();
+    VariantClear(&c.value);
     ComUninitialize();
 }
