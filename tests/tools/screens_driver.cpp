@@ -466,9 +466,14 @@ std::vector<Screen> ScreensOf(int count, char** steps) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const char* const usage = "usage: screens_driver PROGRAM DIR walk|start-up [KEYS]\n";
+    if (argc < 4) {
+        std::fprintf(stderr, "%s", usage);
+        return 2;
+    }
     const std::vector<Screen> screens = ScreensOf(argc - 3, argv + 3);
-    if (argc < 4 || screens.empty()) {
-        std::fprintf(stderr, "usage: screens_driver PROGRAM DIR walk|start-up [KEYS]\n");
+    if (screens.empty()) {
+        std::fprintf(stderr, "%s", usage);
         return 2;
     }
     const std::string directory = argv[2];
