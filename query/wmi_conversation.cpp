@@ -16,15 +16,14 @@
 
 namespace {
 
-// The members are declared in the order they are released: the services' base, the services, the
-// locator, the enumerator, the object. The clean-up relies on that order by assigning a new
-// Conversation, which resets the members first to last (destruction would go last to first).
+// What one conversation holds, in the order the opening obtains it; CloseConversation releases
+// it in an order of its own.
 struct Conversation {
-    OwnedReference<IUnknown> servicesBase{nullptr, ReleaseReference};  // held only while its proxy blanket is set
-    OwnedReference<IWbemServices> services{nullptr, ReleaseReference};
-    OwnedReference<IWbemLocator> locator{nullptr, ReleaseReference};
-    OwnedReference<IEnumWbemClassObject> enumerator{nullptr, ReleaseReference};
-    OwnedReference<IWbemClassObject> object{nullptr, ReleaseReference};  // the one most recently returned
+    OwnedReference<IWbemLocator> locator;
+    OwnedReference<IWbemServices> services;
+    OwnedReference<IUnknown> servicesBase;  // held only while its proxy blanket is set
+    OwnedReference<IEnumWbemClassObject> enumerator;
+    OwnedReference<IWbemClassObject> object;  // the one most recently returned
     VARIANT value{};  // reused for every property of every object
 };
 
@@ -60,33 +59,26 @@ bool OpenConversation(const std::string& statement) {
     if (security == RPC_E_TOO_LATE) security = S_OK;
     if (Failed(security, "unable to call CoInitializeSecurity")) return false;
 
-    IWbemLocator* locator = nullptr;
-    const HRESULT created = ComCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&locator));
-    c.locator.reset(locator);
+    const HRESULT created = ComCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER,
+                                              __uuidof(IWbemLocator), OutPtr(c.locator));
     if (Failed(created, "unable to call CoCreateInstance")) return false;
 
-    IWbemServices* services = nullptr;
-    const HRESULT connected = c.locator->ConnectServer(OwnBstr(ToBstr("root\\cimv2")).get(), nullptr, nullptr, nullptr,
-                                                       0, nullptr, nullptr, &services);
-    c.services.reset(services);
+    const HRESULT connected = c.locator->ConnectServer(OwnedBstr(ToBstr("root\\cimv2")).get(), nullptr, nullptr,
+                                                       nullptr, 0, nullptr, nullptr, OutPtr(c.services));
     if (connected != S_OK) {
         // This one box is captioned with the status itself, and its text has a capital T.
         ShowMessage(HexText(static_cast<std::int32_t>(connected)), "unable To call IWbemLocator::ConnectServer");
         return false;
     }
 
-    IUnknown* servicesBase = nullptr;
-    c.services->QueryInterface(IID_PPV_ARGS(&servicesBase));
-    c.servicesBase.reset(servicesBase);
+    c.services->QueryInterface(__uuidof(IUnknown), OutPtr(c.servicesBase));
     if (Failed(SetBlanket(c.services.get()), "unable to call CoSetProxyBlanket")) return false;
     if (Failed(SetBlanket(c.servicesBase.get()), "unable to call CoSetProxyBlanket")) return false;
     c.servicesBase.reset();
 
-    IEnumWbemClassObject* enumerator = nullptr;
     const HRESULT issued =
-        c.services->ExecQuery(OwnBstr(ToBstr("WQL")).get(), OwnBstr(ToBstr(statement)).get(),
-                              WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr, &enumerator);
-    c.enumerator.reset(enumerator);
+        c.services->ExecQuery(OwnedBstr(ToBstr("WQL")).get(), OwnedBstr(ToBstr(statement)).get(),
+                              WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr, OutPtr(c.enumerator));
     if (Failed(issued, "unable to call IWbemServices::ExecQuery")) return false;
 
     ZeroMemory(&c.value, sizeof c.value);
@@ -98,11 +90,9 @@ bool NextObject() {
     Conversation& c = conversation;
     if (c.enumerator == nullptr) return false;
     ReleaseObject();
-    IWbemClassObject* object = nullptr;
     ULONG returned = 0;
     // Whatever the status, the enumeration has ended when nothing was returned.
-    c.enumerator->Next(static_cast<long>(WBEM_INFINITE), 1, &object, &returned);
-    c.object.reset(object);
+    c.enumerator->Next(static_cast<long>(WBEM_INFINITE), 1, OutPtr(c.object), &returned);
     return returned != 0;
 }
 
@@ -110,20 +100,19 @@ std::vector<std::optional<std::string>> PropertyNames() {
     std::vector<std::optional<std::string>> names;
     IWbemClassObject* object = conversation.object.get();
     if (object == nullptr) return names;
-    SAFEARRAY* array = nullptr;
-    object->GetNames(nullptr, WBEM_FLAG_ALWAYS, nullptr, &array);
-    const OwnedArray owned = OwnArray(array);  // destroyed on every way out
+    OwnedArray array;  // destroyed on every way out
+    object->GetNames(nullptr, WBEM_FLAG_ALWAYS, nullptr, OutPtr(array));
     if (array == nullptr) return names;
     // Only an array of BSTRs can be read element by element into a BSTR.
     if (array->cDims >= 1 && (array->fFeatures & FADF_BSTR) != 0) {
         LONG lower = 0;
         LONG upper = -1;
-        SafeArrayGetLBound(array, 1, &lower);
-        SafeArrayGetUBound(array, 1, &upper);
+        SafeArrayGetLBound(array.get(), 1, &lower);
+        SafeArrayGetUBound(array.get(), 1, &upper);
         for (LONG i = lower; i <= upper; ++i) {
             BSTR copy = nullptr;
-            SafeArrayGetElement(array, &i, &copy);
-            const OwnedBstr name = OwnBstr(copy);
+            SafeArrayGetElement(array.get(), &i, &copy);
+            const OwnedBstr name(copy);
             if (name == nullptr) {
                 names.emplace_back(std::nullopt);
             } else {
@@ -140,7 +129,7 @@ std::string ValueText(const std::string& name) {
     if (c.object == nullptr) return std::string();
     VariantClear(&c.value);
     // A failed request leaves the value empty, which shows as the empty text.
-    c.object->Get(OwnBstr(ToBstr(name)).get(), 0, &c.value, nullptr, nullptr);
+    c.object->Get(OwnedBstr(ToBstr(name)).get(), 0, &c.value, nullptr, nullptr);
     std::string text = VariantText(c.value);
     VariantClear(&c.value);
     return text;
@@ -151,8 +140,13 @@ void ReleaseObject() {
 }
 
 void CloseConversation() {
+    Conversation& c = conversation;
     // The services' base is left over only when a proxy blanket could not be set.
-    VariantClear(&conversation.value);
-    conversation = Conversation();
+    c.servicesBase.reset();
+    c.services.reset();
+    c.locator.reset();
+    c.enumerator.reset();
+    c.object.reset();
+    VariantClear(&c.value);
     ComUninitialize();
 }

@@ -13,6 +13,7 @@
 #include <windows.h>
 #include <wbemidl.h>
 
+#include "query/com_owned.h"
 #include "query/conversation.h"
 #include "query/run_query.h"
 #include "tests/fakes/fake_controls.h"
@@ -322,6 +323,16 @@ TEST_F(ConversationTest, EverythingObtainedIsReleasedAndEveryValueFreed) {
     EXPECT_EQ(Count(ComLog(), "Release base"), 1);
     ExpectEveryReferenceReturned();
     EXPECT_EQ(Fake().rows.size(), 3u * 4 + 2);  // per object a heading and three rows; two separators
+}
+
+// An owner handed to a call lets go of what it held, and keeps what the call wrote or nothing.
+TEST_F(ConversationTest, AnOwnerHandedToACallTakesWhatTheCallWrote) {
+    OwnedReference<IUnknown> owner;
+    ASSERT_EQ(services.QueryInterface(__uuidof(IUnknown), OutPtr(owner)), S_OK);
+    EXPECT_EQ(owner.get(), &base);
+    EXPECT_EQ(locator.QueryInterface(__uuidof(IWbemServices), OutPtr(owner)), E_NOINTERFACE);
+    EXPECT_EQ(owner, nullptr);
+    EXPECT_EQ(base.refs, 1u);
 }
 
 // Against Wine's real WMI, whose CoInitializeSecurity never says "too late" by itself.

@@ -290,7 +290,9 @@ const Screen walk[] = {
      false},
 };
 
-// Waits until the screen is reached, twice in a row, and painted; false after a minute.
+// Waits until the screen is reached, twice in a row, and painted; false after 600 looks. A look
+// sleeps 50 ms and waits up to 100 ms for the program to be idle, so that is 30 s for a program
+// idle all along and up to 90 s for a busy one, besides the time the looks themselves take.
 bool Reach(const Program& program, const Screen& screen, State& state) {
     for (int i = 0, seen = 0; i < 600; ++i) {
         WaitForInputIdle(program.process.hProcess, 100);
@@ -426,8 +428,8 @@ bool Walk(const Program& program, const std::vector<Screen>& screens, const std:
         }
         State state;
         if (!Reach(program, screen, state)) {
-            std::fprintf(stderr, "screens_driver: %s: not reached within a minute: %s. What shows:\n", screen.name,
-                         screen.shows);
+            std::fprintf(stderr, "screens_driver: %s: not reached in 600 looks (30 to 90 s): %s. What shows:\n",
+                         screen.name, screen.shows);
             Print(state);
             return false;
         }
@@ -466,9 +468,14 @@ std::vector<Screen> ScreensOf(int count, char** steps) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const char* const usage = "usage: screens_driver PROGRAM DIR walk|start-up [KEYS]\n";
+    if (argc < 4) {
+        std::fprintf(stderr, "%s", usage);
+        return 2;
+    }
     const std::vector<Screen> screens = ScreensOf(argc - 3, argv + 3);
-    if (argc < 4 || screens.empty()) {
-        std::fprintf(stderr, "usage: screens_driver PROGRAM DIR walk|start-up [KEYS]\n");
+    if (screens.empty()) {
+        std::fprintf(stderr, "%s", usage);
         return 2;
     }
     const std::string directory = argv[2];
