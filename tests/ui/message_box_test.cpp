@@ -90,6 +90,7 @@ TEST(ShowMessage, ModalBoxWithCaptionTextAndOkOnlyWhileTheWindowIsDisabled) {
     EXPECT_EQ(seen.owner, process == GetCurrentProcessId() ? foreground : nullptr);
     EXPECT_FALSE(seen.mainEnabled) << "the main window takes no input while the box is up";
     EXPECT_TRUE(IsWindowEnabled(Window().main)) << "enabled again afterwards";
+    EXPECT_EQ(PagePixelsChangedByAFreshPaint(), 0) << "the page on show, once the box is gone";
 }
 
 TEST(ShowMessage, TurnsASuspendedResultListBackOnSoTheBoxShowsOverAListThatRepaints) {

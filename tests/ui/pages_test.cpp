@@ -178,6 +178,19 @@ TEST_F(Pages, HintAndButtonStandOnThePageBackground) {
     ReleaseDC(Control(CustomHint), dc);
 }
 
+TEST_F(Pages, ThePageOnShowIsAsAFreshPaintAfterASwitchAndAfterAMinimise) {
+    PressKey(VK_LEFT);
+    PressKey(VK_LEFT);
+    for (WPARAM key : {VK_RIGHT, VK_RIGHT, VK_LEFT, VK_LEFT}) {
+        PressKey(key);
+        EXPECT_EQ(PagePixelsChangedByAFreshPaint(), 0) << "after a switch to page " << CurrentPage();
+    }
+    ShowWindow(Window().main, SW_MINIMIZE);
+    PumpMessages();
+    ShowWindow(Window().main, SW_RESTORE);
+    EXPECT_EQ(PagePixelsChangedByAFreshPaint(), 0) << "after a minimise and restore";
+}
+
 TEST_F(Pages, APagePaintedAloneGetsItsBackgroundAgain) {
     // A spot of the page on show that no control covers.
     const HWND page = PageContainer(CurrentPage());
@@ -192,5 +205,20 @@ TEST_F(Pages, APagePaintedAloneGetsItsBackgroundAgain) {
     RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     PumpMessages();
     EXPECT_EQ(GetPixel(dc, 1, 1), background);
+
+    // Nor when the tab control has painted since, but only its tab row, nothing under the page.
+    RedrawWindow(Window().main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    SetPixel(dc, 1, 1, marker);
+    const HWND tabs = Control(ViewTabs);
+    RECT row, area;
+    GetClientRect(tabs, &row);
+    area = row;
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    row.bottom = area.top;
+    RedrawWindow(tabs, &row, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpMessages();
+    EXPECT_EQ(GetPixel(dc, 1, 1), background) << "after the tab row alone";
     ReleaseDC(page, dc);
 }

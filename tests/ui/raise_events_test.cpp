@@ -315,4 +315,14 @@ TEST_F(RaiseEvents, FocusComesBackToItsControlWhenTheWindowIsActivatedAgain) {
     EXPECT_EQ(GetFocus(), Window().main);
     DestroyWindow(other);
     PumpMessages();
+
+    // Activated while still minimised, the window gives no control the keyboard (arrow keys typed
+    // then would run queries in a window not on show); activated restored, it does.
+    SetFocus(Control(AlphabeticalTree));
+    SendMessageA(Window().main, WM_ACTIVATE, WA_INACTIVE, 0);
+    SetFocus(nullptr);
+    SendMessageA(Window().main, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, TRUE), 0);
+    EXPECT_NE(GetFocus(), Control(AlphabeticalTree)) << "activated while minimised";
+    SendMessageA(Window().main, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, FALSE), 0);
+    EXPECT_EQ(GetFocus(), Control(AlphabeticalTree)) << "activated restored";
 }

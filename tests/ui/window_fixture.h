@@ -19,3 +19,7 @@ std::string ClassNameOf(HWND window);
 std::string ListCellText(HWND list, int row, int column);
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
+
+// How many pixels of the page on show change when the whole window is painted afresh (erased and
+// painted again, children and all): a page left with a stale background shows them.
+int PagePixelsChangedByAFreshPaint();
