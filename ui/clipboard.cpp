@@ -33,6 +33,14 @@ bool OpenClipboardSoon(HWND owner) {
     return true;
 }
 
+// Puts the block on the open clipboard, which then owns it; false, with the block still the
+// program's, when the clipboard does not take it.
+bool HandOver(UINT format, OwnedGlobal& block) {
+    if (SetClipboardData(format, block.get()) == nullptr) return false;
+    static_cast<void>(block.release());
+    return true;
+}
+
 }  // namespace
 
 bool PutOnClipboard(HWND owner, const std::string& text) {
@@ -44,11 +52,8 @@ bool PutOnClipboard(HWND owner, const std::string& text) {
     const LCID locale = GetSystemDefaultLCID();
     OwnedGlobal localeBlock = GlobalCopy(&locale, sizeof locale);
     if (!ansi || !localeBlock || !OpenClipboardSoon(owner)) return false;
-    const bool put = EmptyClipboard() && SetClipboardData(CF_TEXT, ansi.get()) != nullptr;
-    if (put) {
-        ansi.release();  // the clipboard's now
-        if (SetClipboardData(CF_LOCALE, localeBlock.get()) != nullptr) localeBlock.release();
-    }
+    const bool put = EmptyClipboard() && HandOver(CF_TEXT, ansi);
+    if (put) HandOver(CF_LOCALE, localeBlock);  // without it the text is still whole
     CloseClipboard();
     return put;
 }
