@@ -14,7 +14,7 @@ bool Down(int key) { return GetKeyState(key) < 0; }
 }  // namespace
 
 bool CopyFrom(int control, bool everyRow) {
-    std::string text = control == ResultList ? ResultListCopyText(everyRow) : TreeCopyText(control);
+    const std::string text = control == ResultList ? ResultListCopyText(everyRow) : TreeCopyText(control);
     return text.empty() || PutOnClipboard(Window().main, text);
 }
 

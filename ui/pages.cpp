@@ -46,10 +46,10 @@ LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 // Painting is the container's own: it paints its parent's background under it, and nothing else.
-// Every other message is the main window's, so the static's own procedure is replaced rather than
-// subclassed: every notification of the controls on a page comes this way (the trees' custom draw
-// of each item they paint), and under Wine a window subclassed through comctl32's
-// SetWindowSubclass costs two trips to the server for every message it gets.
+// Every other message is the main window's. The static's own procedure is never called, so it is
+// replaced outright rather than subclassed through comctl32's SetWindowSubclass, which under Wine
+// costs two trips to the server for every message, and every notification of the controls on the
+// page comes this way (the trees' custom draw of each item they paint).
 LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
     PagePainting& painting = Window().pagePainting;
     switch (message) {
