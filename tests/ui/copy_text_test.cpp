@@ -1,4 +1,4 @@
-// What the copy keys take out of the ResultList and the trees, over fake controls.
+// What the copy keys take out of the ResultList, over fake rows.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,7 +6,7 @@
 #include "tests/fakes/fake_controls.h"
 #include "ui/copy_text.h"
 
-TEST(CopyText, RowsPasteAsTwoColumnsAndAsLinesAndATreeItemAlone) {
+TEST(CopyText, RowsPasteAsTwoColumnsAndAsLines) {
     ResetFake();
     EXPECT_EQ(ResultListCopyText(true), "") << "no rows";
     // As RunQuery writes them: a long value, a separator, a heading, a value cut at its line feed.
@@ -18,9 +18,4 @@ TEST(CopyText, RowsPasteAsTwoColumnsAndAsLinesAndATreeItemAlone) {
     Fake().selectedRow = 0;
     EXPECT_EQ(ResultListCopyText(false), "Name\t" + value + "\r\n");
     EXPECT_EQ(ResultListCopyText(true), every) << "every row, whatever is selected";
-
-    FakeTreeFor(AlphabeticalTree).text = {"Win32_BIOS", "Win32_Fan"};
-    EXPECT_EQ(TreeCopyText(AlphabeticalTree), "") << "nothing selected";
-    FakeTreeFor(AlphabeticalTree).selected = 1;
-    EXPECT_EQ(TreeCopyText(AlphabeticalTree), "Win32_Fan");
 }

@@ -369,26 +369,26 @@ TEST_F(Gestures, CopyKeysOnTheResultListTakeOutTheSelectedRowOrEveryRow) {
     for (const std::string& row : Texts{"Caption\ncaf\xE9", "", "Item #2", "Name\n" + longValue}) AppendRow(row);
     const HWND list = Control(ResultList);
     SetFocus(list);
-    Settle();
     const std::string every = "Caption\tcaf\xE9\r\n\t\r\nItem #2\t\r\nName\t" + longValue + "\r\n";
-
-    PressKeys({VK_CONTROL, 'C'});
-    EXPECT_EQ(Runs(), Texts{});
-    ExpectClipboard(every, "Ctrl+C, no row selected");
-    ListView_SetItemState(list, 3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    Settle();
-    PressKeys({VK_CONTROL, 'C'});
-    EXPECT_EQ(Runs(), Texts{});
-    ExpectClipboard("Name\t" + longValue + "\r\n", "Ctrl+C");
-    ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    Settle();
-    PressKeys({VK_CONTROL, VK_INSERT});
-    EXPECT_EQ(Runs(), Texts{});
-    ExpectClipboard("Caption\tcaf\xE9\r\n", "Ctrl+Insert");
-    PressKeys({VK_CONTROL, VK_SHIFT, 'C'});
-    EXPECT_EQ(Runs(), Texts{});
-    ExpectClipboard(every, "Ctrl+Shift+C");
-    EXPECT_EQ(SelectedRow(), 0);
+    const struct {
+        int selected;  // -1: none
+        std::vector<WORD> keys;
+        std::string copied;
+    } copies[] = {{-1, {VK_CONTROL, 'C'}, every},
+                  {3, {VK_CONTROL, 'C'}, "Name\t" + longValue + "\r\n"},
+                  {0, {VK_CONTROL, VK_INSERT}, "Caption\tcaf\xE9\r\n"},
+                  {0, {VK_CONTROL, VK_SHIFT, 'C'}, every}};
+    for (const auto& copy : copies) {
+        SCOPED_TRACE(copy.keys.size() == 3 ? "Ctrl+Shift+C" : copy.keys[1] == 'C' ? "Ctrl+C" : "Ctrl+Insert");
+        SCOPED_TRACE(copy.selected);
+        ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+        if (copy.selected >= 0) ListView_SetItemState(list, copy.selected, LVIS_SELECTED, LVIS_SELECTED);
+        Settle();
+        PressKeys(copy.keys);
+        EXPECT_EQ(Runs(), Texts{});
+        ExpectClipboard(copy.copied, "the rows");
+        EXPECT_EQ(SelectedRow(), copy.selected);
+    }
 }
 
 TEST_F(Gestures, CopyKeysInATreeTakeOutTheSelectedItemAndMoveNothing) {

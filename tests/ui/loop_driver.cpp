@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <chrono>
-#include <iterator>
 #include <vector>
 
 #include "tests/tools/window_search.h"
@@ -145,10 +144,10 @@ void PressKey(WORD key, bool shift) {
     else PressKeys({key});
 }
 
-void PressKeys(std::initializer_list<WORD> chord) {
+void PressKeys(const std::vector<WORD>& chord) {
     std::vector<INPUT> keys;
     for (WORD key : chord) keys.push_back(KeyInput(key, false));
-    for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) keys.push_back(KeyInput(*key, true));
+    for (auto key = chord.rbegin(); key != chord.rend(); ++key) keys.push_back(KeyInput(*key, true));
     SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 

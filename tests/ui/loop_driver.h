@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -33,7 +32,7 @@ void Click(HWND window, POINT point, Button button = Button::Left, int clicks = 
 void Drag(HWND window, POINT from, POINT to);
 void PressKey(WORD key, bool shift = false);
 // Presses the keys in order and lets them go in reverse: {VK_CONTROL, 'C'} is Ctrl+C.
-void PressKeys(std::initializer_list<WORD> chord);
+void PressKeys(const std::vector<WORD>& chord);
 void TypeText(const std::string& text);
 
 // Makes the main window the foreground and active window, as the user's click on it would.
