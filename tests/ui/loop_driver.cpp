@@ -146,6 +146,7 @@ void PressKey(WORD key, bool shift) {
 
 void PressKeys(const std::vector<WORD>& chord) {
     std::vector<INPUT> keys;
+    keys.reserve(2 * chord.size());
     for (WORD key : chord) keys.push_back(KeyInput(key, false));
     for (auto key = chord.rbegin(); key != chord.rend(); ++key) keys.push_back(KeyInput(*key, true));
     SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
