@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# The backports source is derived from the machine's own apt sources, in both of their forms, and
+# A source for another suite (the backports, another release) is derived from the machine's own apt sources, in both of their forms, and
 # nothing is made up when no source serves the main suite.
 set -uo pipefail
-script="$(dirname "$0")/../../scripts/backports-source"
+script="$(dirname "$0")/../../scripts/apt-source"
 root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT
 failures=0
 
-# expect NAME EXPECTED: the script's output for the files now under $root is EXPECTED.
+# expect NAME EXPECTED [SUITE]: the script's output for the files now under $root, asked for
+# SUITE (bookworm-backports by default) from the archive that serves bookworm, is EXPECTED.
 expect() {
   local actual
-  actual="$("$script" bookworm "$root" 2>&1)" || actual="failed: $actual"
+  actual="$("$script" bookworm "${3:-bookworm-backports}" "$root" 2>&1)" || actual="failed: $actual"
   if [ "$actual" != "$2" ]; then
     printf 'FAIL %s\n--- expected\n%s\n--- got\n%s\n' "$1" "$2" "$actual"
     failures=$((failures + 1))
@@ -61,14 +62,14 @@ Signed-By: /etc/keys/archive.gpg"
 
 reset
 echo "deb http://mirror.example/debian bookworm main" >"$root/etc/apt/sources.list.d/plain.list"
-expect "one-line entry in sources.list.d" "Types: deb
+expect "one-line entry in sources.list.d, another release asked for" "Types: deb
 URIs: http://mirror.example/debian
-Suites: bookworm-backports
-Components: main"
+Suites: trixie
+Components: main" trixie
 
 reset
 echo "deb http://mirror.example/debian trixie main" >"$root/etc/apt/sources.list"
-expect "no source for the suite" "failed: backports-source: no apt source under $root/etc/apt serves the suite bookworm"
+expect "no source for the suite" "failed: apt-source: no apt source under $root/etc/apt serves the suite bookworm"
 
 echo "$((4 - failures)) passed, $failures failed"
 [ $failures -eq 0 ]
