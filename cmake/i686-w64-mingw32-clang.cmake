@@ -10,7 +10,13 @@ set(CMAKE_C_COMPILER clang)
 set(CMAKE_CXX_COMPILER clang++)
 set(CMAKE_C_COMPILER_TARGET ${triple})
 set(CMAKE_CXX_COMPILER_TARGET ${triple})
-set(CMAKE_RC_COMPILER llvm-windres-14)
+# Debian installs llvm-windres under a versioned name only, and unversioned in the folder of the
+# clang it belongs to, where clang itself finds it.
+execute_process(COMMAND clang -print-prog-name=llvm-windres
+                OUTPUT_VARIABLE CMAKE_RC_COMPILER OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT IS_ABSOLUTE "${CMAKE_RC_COMPILER}" OR NOT EXISTS "${CMAKE_RC_COMPILER}")
+  message(FATAL_ERROR "no llvm-windres beside clang (clang named \"${CMAKE_RC_COMPILER}\"): install LLVM's tools")
+endif()
 set(CMAKE_RC_FLAGS_INIT "--target=pe-i386")
 
 # clang does not find the C++ library of Debian's mingw-w64 g++ by itself (it lives in a folder

@@ -39,8 +39,8 @@ std::int32_t HandleScriptedMessage() {
 
 Event TreeEvent(int tree, EventDetail detail) { return Event{ControlEvent, tree, 0, detail}; }
 
-Message Notify(std::function<void()> raise) {
-    return [raise = std::move(raise)] {
+Message Notify(std::function<void()> raiseEvent) {
+    return [raise = std::move(raiseEvent)] {
         raise();
         return WmNotify;
     };
