@@ -38,15 +38,17 @@ std::string RunAndCapture(std::string commandLine) {
     return output;
 }
 
-// UTF-16 little-endian bytes (with or without a byte-order mark) to ASCII text.
+// wmic's answer to ASCII text. Wine 8's wmic writes UTF-16 little-endian to a pipe (with or
+// without a byte-order mark), Wine 10's writes bytes of the console's code page: UTF-16 is told by
+// its mark, or by the zero high byte of the first character, which is always ASCII.
 std::string Narrow(const std::string& bytes) {
+    const auto byte = [&bytes](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const bool marked = bytes.size() >= 2 && byte(0) == 0xFF && byte(1) == 0xFE;
+    const bool wide = marked || (bytes.size() >= 2 && byte(1) == 0);
+    const size_t step = wide ? 2 : 1;
     std::string text;
-    size_t start = bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-                           static_cast<unsigned char>(bytes[1]) == 0xFE
-                       ? 2
-                       : 0;
-    for (size_t i = start; i + 1 < bytes.size(); i += 2) {
-        const unsigned unit = static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8;
+    for (size_t i = marked ? 2 : 0; i + step <= bytes.size(); i += step) {
+        const unsigned unit = wide ? byte(i) | byte(i + 1) << 8 : byte(i);
         text.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
     }
     return text;
