@@ -2,11 +2,20 @@
 
 #include <windows.h>
 
-double HeapBytesInUse() {
+double HeapBytesInUse(bool leaveOutGrouped, int* groupedHeaps) {
     HANDLE heaps[256];
     const DWORD count = GetProcessHeaps(256, heaps);
     double bytes = 0;
+    if (groupedHeaps != nullptr) *groupedHeaps = 0;
     for (DWORD h = 0; h < count && h < 256; ++h) {
+        ULONG form = 0;
+        const ULONG lowFragmentation = 2;
+        if (leaveOutGrouped &&
+            HeapQueryInformation(heaps[h], HeapCompatibilityInformation, &form, sizeof form, nullptr) &&
+            form == lowFragmentation) {
+            if (groupedHeaps != nullptr) ++*groupedHeaps;
+            continue;
+        }
         if (!HeapLock(heaps[h])) continue;
         PROCESS_HEAP_ENTRY entry = {};
         while (HeapWalk(heaps[h], &entry))
