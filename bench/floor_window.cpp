@@ -176,6 +176,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     next();
     CatalogueViews views = WalkCatalogue(ClassCatalogue, ClassCatalogueSize);
     std::vector<std::pair<std::string, int>> items;
+    items.reserve(views.hierarchy.size());
     for (const HierarchyItem& item : views.hierarchy) items.emplace_back(item.text, item.level);
     Fill(hierarchy, items);
     SortClassNames(views.classNames);

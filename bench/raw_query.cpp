@@ -96,7 +96,7 @@ int EnumerateRaw(const std::string& statement, RowSink sink, void* context) {
             SafeArrayGetUBound(names, 1, &upper);
             for (LONG i = lower; i <= upper; ++i) {
                 BSTR name = nullptr;
-                SafeArrayGetElement(names, &i, &name);
+                SafeArrayGetElement(names, &i, static_cast<void*>(&name));
                 if (name == nullptr) continue;
                 object->Get(name, 0, &value, nullptr, nullptr);
                 std::string text;

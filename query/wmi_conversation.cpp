@@ -111,7 +111,7 @@ std::vector<std::optional<std::string>> PropertyNames() {
         SafeArrayGetUBound(array.get(), 1, &upper);
         for (LONG i = lower; i <= upper; ++i) {
             BSTR copy = nullptr;
-            SafeArrayGetElement(array.get(), &i, &copy);
+            SafeArrayGetElement(array.get(), &i, static_cast<void*>(&copy));
             const OwnedBstr name(copy);
             if (name == nullptr) {
                 names.emplace_back(std::nullopt);

@@ -13,6 +13,7 @@ namespace {
 
 std::vector<std::string> Texts(const CatalogueViews& views) {
     std::vector<std::string> texts;
+    texts.reserve(views.hierarchy.size());
     for (const HierarchyItem& item : views.hierarchy) texts.push_back(item.text);
     return texts;
 }

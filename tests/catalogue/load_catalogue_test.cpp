@@ -51,9 +51,10 @@ TEST_F(LoadCatalogueTest, HeadingsAndOnlyHeadingsAreColoured) {
     int coloured = 0;
     for (int i = 0; i < TreeItemCount(HierarchyTree); ++i) {
         const bool isClass = hierarchy.text[i].rfind("Win32_", 0) == 0;
-        EXPECT_EQ(hierarchy.colour[i].has_value(), !isClass) << hierarchy.text[i];
-        if (hierarchy.colour[i]) {
-            EXPECT_EQ(*hierarchy.colour[i], 0x900000u);
+        const auto& colour = hierarchy.colour[i];
+        EXPECT_EQ(colour.has_value(), !isClass) << hierarchy.text[i];
+        if (colour) {
+            EXPECT_EQ(*colour, 0x900000u);
             ++coloured;
         }
     }

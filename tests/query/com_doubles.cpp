@@ -66,9 +66,10 @@ HRESULT ObjectDouble::GetNames(LPCWSTR wszQualifierName, LONG lFlags, VARIANT* p
     if (namesAnswer != S_OK) return namesAnswer;
     SAFEARRAY* array = SafeArrayCreateVector(VT_BSTR, lowerBound, static_cast<ULONG>(names.size()));
     for (size_t i = 0; i < names.size(); ++i) {
-        if (!names[i]) continue;  // left null
+        const auto& name = names[i];
+        if (!name) continue;  // left null
         LONG index = lowerBound + static_cast<LONG>(i);
-        BSTR copy = SysAllocString(names[i]->c_str());
+        BSTR copy = SysAllocString(name->c_str());
         SafeArrayPutElement(array, &index, copy);
         SysFreeString(copy);
     }

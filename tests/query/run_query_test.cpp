@@ -92,7 +92,7 @@ TEST_F(RunQueryTest, TwoObjectsKeepTheirColouredHeadingsAndLoseOnlyTheFirstSepar
     EXPECT_EQ(Shown(), (Rows{{"Item #1", ""}, {"Name", "a"}, {"Handle", "4"}, {"", ""}, {"Item #2", ""}, {"Name", "b"},
                              {"Handle", "8"}}));
     EXPECT_EQ(ColouredRows(), (std::vector<int>{0, 4}));
-    for (int row : ColouredRows()) EXPECT_EQ(*Fake().rows[row].colour, HeadingColour);
+    for (int row : ColouredRows()) EXPECT_EQ(Fake().rows[row].colour, HeadingColour);
     // Each heading is coloured right after it is appended, at its index then.
     EXPECT_EQ(CountInLog("SetRowColour 1"), 1);
     EXPECT_EQ(CountInLog("SetRowColour 5"), 1);
