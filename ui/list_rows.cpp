@@ -87,14 +87,8 @@ void AppendCellText(int row, int column, std::string& text) {
         item.cchTextMax = static_cast<int>(room);
         const auto length = static_cast<std::size_t>(SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
         if (length + 1 < room) {
-            // The control may answer with its own copy of the text rather than fill the buffer.
-            const char* const answer = item.pszText;
-            if (answer == &text[start]) {
-                text.resize(start + length);
-            } else {
-                text.resize(start);
-                if (answer != nullptr) text.append(answer, length);
-            }
+            const std::string_view answer = AnsweredText(item.pszText, length);
+            text.replace(start, std::string::npos, answer.data(), answer.size());  // the answer may lie in `text`
             return;
         }
     }

@@ -2,7 +2,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "ui/controls.h"
@@ -61,3 +63,9 @@ TreeItems* TreeItemsOf(int tree);
 // Marks the whole control for repainting when the thread next handles paint messages; never
 // paints at once.
 void InvalidateControl(HWND control);
+
+// The text a control answered a request for an item's text with, at most `most` characters of it:
+// it may point the request's pszText at its own copy rather than fill the buffer (or at nothing).
+inline std::string_view AnsweredText(const char* pszText, std::size_t most) {
+    return pszText == nullptr ? std::string_view() : std::string_view(pszText, strnlen(pszText, most));
+}
