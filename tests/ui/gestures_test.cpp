@@ -21,15 +21,21 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// The clipboard's text as CF_TEXT, and as the CF_UNICODETEXT that Windows makes of it.
+// The clipboard's text as CF_TEXT, and as the CF_UNICODETEXT that Windows makes of it in the code
+// page of CF_LOCALE, which names the system's locale whatever the user's; the main window owns it.
 void ExpectClipboard(const std::string& expected, const char* what) {
     std::string ansi;
     std::wstring unicode;
+    LCID locale = 0;
     if (OpenClipboard(nullptr)) {
         if (const HANDLE data = GetClipboardData(CF_TEXT)) ansi = static_cast<const char*>(GlobalLock(data));
         if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) unicode = static_cast<const wchar_t*>(GlobalLock(data));
-        CloseClipboard();  // which unlocks what it handed out
+        if (const HANDLE data = GetClipboardData(CF_LOCALE)) locale = *static_cast<const LCID*>(GlobalLock(data));
+        for (const UINT format : {CF_TEXT, CF_UNICODETEXT, CF_LOCALE}) GlobalUnlock(GetClipboardData(format));
+        CloseClipboard();
     }
+    EXPECT_EQ(GetClipboardOwner(), Window().main) << what;
+    EXPECT_EQ(locale, GetSystemDefaultLCID()) << what;
     EXPECT_EQ(ansi, expected) << what;
     std::wstring wide(expected.size(), L'\0');
     wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, expected.data(), static_cast<int>(expected.size()),
@@ -403,7 +409,7 @@ TEST_F(Gestures, CopyKeysInATreeTakeOutTheSelectedItemAndMoveNothing) {
     }
     // With nothing selected nothing is copied; an event of the alphabetical tree would show here as
     // a run with the empty text.
-    ASSERT_TRUE(PutOnClipboard(nullptr, "before"));
+    ASSERT_TRUE(PutOnClipboard(Window().main, "before"));
     SendMessageA(Control(AlphabeticalTree), TVM_SELECTITEM, TVGN_CARET, 0);
     Settle();
     PressKeys({VK_CONTROL, 'C'});
@@ -412,7 +418,7 @@ TEST_F(Gestures, CopyKeysInATreeTakeOutTheSelectedItemAndMoveNothing) {
 }
 
 TEST_F(Gestures, ACopyWhileAnotherWindowHoldsTheClipboardBeepsAndLeavesItAsItWas) {
-    ASSERT_TRUE(PutOnClipboard(nullptr, "before"));
+    ASSERT_TRUE(PutOnClipboard(Window().main, "before"));
     beeps = 0;
     const ULONG_PTR beep = ReplaceUser32Import("MessageBeep", reinterpret_cast<ULONG_PTR>(&CountBeep));
     ASSERT_NE(beep, 0u);
