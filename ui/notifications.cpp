@@ -69,9 +69,11 @@ LRESULT OnTreeNotify(int tree, NMHDR& header) {
         SelectTreeItem(header.hwndFrom, reinterpret_cast<NMTREEVIEWA&>(header).itemNew.hItem);
         Raise(tree, DragBegun);
         return 0;
-    case TVN_KEYDOWN:
-        // Non-zero keeps a copy key's character out of the tree's search by typed letters.
-        return OnCopyKey(tree, reinterpret_cast<NMTVKEYDOWN&>(header).wVKey) ? 1 : 0;
+    case TVN_KEYDOWN: {
+        // Non-zero keeps a typed character out of the tree's search: Ctrl+C types 0x03, Insert none.
+        const WORD key = reinterpret_cast<NMTVKEYDOWN&>(header).wVKey;
+        return OnCopyKey(tree, key) && key == 'C' ? 1 : 0;
+    }
     default:
         return 0;
     }

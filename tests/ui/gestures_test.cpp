@@ -69,6 +69,14 @@ ULONG_PTR ReplaceUser32Import(const char* name, ULONG_PTR replacement) {
     return 0;
 }
 
+// Sets this thread's view of a key as its key messages would leave it: 0x80 down, 0x01 toggled.
+void SetKeyState(int key, BYTE state) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[key] = state;
+    SetKeyboardState(keys);
+}
+
 int beeps = 0;
 BOOL WINAPI CountBeep(UINT) {
     ++beeps;
@@ -406,6 +414,14 @@ TEST_F(Gestures, CopyKeysInATreeTakeOutTheSelectedItemAndMoveNothing) {
         EXPECT_EQ(Runs(), Texts{});
         EXPECT_EQ(SelectedTreeItem(tree), item);
         ExpectClipboard("Win32_BIOS", "Ctrl+C");
+        // Non-zero keeps a key's character out of the tree's search: Ctrl+C's, and Insert has none.
+        SetKeyState(VK_CONTROL, 0x80);
+        for (const WORD key : {WORD{'C'}, WORD{VK_INSERT}, WORD{'A'}, WORD{VK_DOWN}}) {
+            NMTVKEYDOWN down = {{Control(tree), static_cast<UINT_PTR>(tree), TVN_KEYDOWN}, key, 0};
+            EXPECT_EQ(SendMessageA(GetParent(Control(tree)), WM_NOTIFY, tree, reinterpret_cast<LPARAM>(&down)) != 0,
+                      key == 'C') << "TVN_KEYDOWN's answer with Ctrl down, key " << key;
+        }
+        SetKeyState(VK_CONTROL, 0);
     }
     // With nothing selected nothing is copied; an event of the alphabetical tree would show here as
     // a run with the empty text.
