@@ -385,18 +385,24 @@ TEST_F(Gestures, CopyKeysOnTheResultListTakeOutTheSelectedRowOrEveryRow) {
     SetFocus(list);
     const std::string every = "Caption\tcaf\xE9\r\n\t\r\nItem #2\t\r\nName\t" + longValue + "\r\n";
     const struct {
+        const char* name;
         int selected;  // -1: none
         std::vector<WORD> keys;
-        std::string copied;
-    } copies[] = {{-1, {VK_CONTROL, 'C'}, every},
-                  {3, {VK_CONTROL, 'C'}, "Name\t" + longValue + "\r\n"},
-                  {0, {VK_CONTROL, VK_INSERT}, "Caption\tcaf\xE9\r\n"},
-                  {0, {VK_CONTROL, VK_SHIFT, 'C'}, every}};
+        std::string copied;        // "before": nothing
+        bool ctrlToggled = false;  // Ctrl up, toggled, as a press of Ctrl alone leaves it
+    } copies[] = {{"Ctrl+C", -1, {VK_CONTROL, 'C'}, every},
+                  {"Ctrl+C", 3, {VK_CONTROL, 'C'}, "Name\t" + longValue + "\r\n"},
+                  {"Ctrl+Insert", 0, {VK_CONTROL, VK_INSERT}, "Caption\tcaf\xE9\r\n"},
+                  {"Ctrl+Shift+C", 0, {VK_CONTROL, VK_SHIFT, 'C'}, every},
+                  {"C", 0, {'C'}, "before"},
+                  {"AltGr+C", 0, {VK_CONTROL, VK_MENU, 'C'}, "before"},
+                  {"C after Ctrl", 0, {'C'}, "before", true}};
     for (const auto& copy : copies) {
-        SCOPED_TRACE(copy.keys.size() == 3 ? "Ctrl+Shift+C" : copy.keys[1] == 'C' ? "Ctrl+C" : "Ctrl+Insert");
-        SCOPED_TRACE(copy.selected);
+        SCOPED_TRACE(std::string(copy.name) + ", selected " + std::to_string(copy.selected));
+        EXPECT_TRUE(PutOnClipboard(Window().main, "before"));
         ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
         if (copy.selected >= 0) ListView_SetItemState(list, copy.selected, LVIS_SELECTED, LVIS_SELECTED);
+        SetKeyState(VK_CONTROL, copy.ctrlToggled ? 0x01 : 0x00);
         Settle();
         PressKeys(copy.keys);
         EXPECT_EQ(Runs(), Texts{});
