@@ -77,6 +77,19 @@ void SetKeyState(int key, BYTE state) {
     SetKeyboardState(keys);
 }
 
+// Answers LVM_GETITEMTEXTA as Windows' list does: a cut text ends in a NUL within the room, and the
+// answer is its length (Wine's list fills the room with no NUL). Each cut is taken to end where a
+// double-byte character did not fit: a byte short of the room.
+LRESULT CALLBACK AnswerAsWindows(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message != LVM_GETITEMTEXTA) return DefSubclassProc(list, message, wParam, lParam);
+    auto& item = *reinterpret_cast<LVITEMA*>(lParam);
+    --item.cchTextMax;
+    DefSubclassProc(list, message, wParam, lParam);
+    item.pszText[item.cchTextMax - 1] = '\0';
+    ++item.cchTextMax;
+    return lstrlenA(item.pszText);
+}
+
 int beeps = 0;
 BOOL WINAPI CountBeep(UINT) {
     ++beeps;
@@ -397,18 +410,23 @@ TEST_F(Gestures, CopyKeysOnTheResultListTakeOutTheSelectedRowOrEveryRow) {
                   {"C", 0, {'C'}, "before"},
                   {"AltGr+C", 0, {VK_CONTROL, VK_MENU, 'C'}, "before"},
                   {"C after Ctrl", 0, {'C'}, "before", true}};
-    for (const auto& copy : copies) {
-        SCOPED_TRACE(std::string(copy.name) + ", selected " + std::to_string(copy.selected));
-        EXPECT_TRUE(PutOnClipboard(Window().main, "before"));
-        ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
-        if (copy.selected >= 0) ListView_SetItemState(list, copy.selected, LVIS_SELECTED, LVIS_SELECTED);
-        SetKeyState(VK_CONTROL, copy.ctrlToggled ? 0x01 : 0x00);
-        Settle();
-        PressKeys(copy.keys);
-        EXPECT_EQ(Runs(), Texts{});
-        ExpectClipboard(copy.copied, "the rows");
-        EXPECT_EQ(SelectedRow(), copy.selected);
+    // On this list, then on one that answers as Windows' does.
+    for (const bool asWindows : {false, true}) {
+        if (asWindows) SetWindowSubclass(list, AnswerAsWindows, 0, 0);
+        for (const auto& copy : copies) {
+            SCOPED_TRACE(std::string(copy.name) + ", selected " + std::to_string(copy.selected));
+            EXPECT_TRUE(PutOnClipboard(Window().main, "before"));
+            ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+            if (copy.selected >= 0) ListView_SetItemState(list, copy.selected, LVIS_SELECTED, LVIS_SELECTED);
+            SetKeyState(VK_CONTROL, copy.ctrlToggled ? 0x01 : 0x00);
+            Settle();
+            PressKeys(copy.keys);
+            EXPECT_EQ(Runs(), Texts{});
+            ExpectClipboard(copy.copied, asWindows ? "the rows, from a list that answers as Windows' does" : "the rows");
+            EXPECT_EQ(SelectedRow(), copy.selected);
+        }
     }
+    RemoveWindowSubclass(list, AnswerAsWindows, 0);
 }
 
 TEST_F(Gestures, CopyKeysInATreeTakeOutTheSelectedItemAndMoveNothing) {
