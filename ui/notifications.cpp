@@ -30,8 +30,8 @@ void OnTreeRightDoubleClick(int tree, POINT point) {
 
 // A right double-click is seen before the tree handles it. The tree's procedure is replaced and
 // called on, rather than subclassed through comctl32's SetWindowSubclass: under Wine a window
-// subclassed that way costs two trips to the server for every message it gets, and the catalogue
-// alone sends each tree hundreds of items (start-up took twice as long).
+// subclassed that way goes to the server for every message it gets, and the catalogue alone sends
+// each tree hundreds of items (bench/RESULTS.md has the cost).
 LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int tree = ControlNumberOf(window);
     const TreeItems* items = TreeItemsOf(tree);

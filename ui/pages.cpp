@@ -21,7 +21,6 @@ namespace {
 void PaintParentBackground(HWND container, HDC dc) {
     const PagePainting& painting = Window().pagePainting;
     const HWND tabs = GetParent(container);
-    // The test of the seven controls' exact styles fails if the tab control ever clips its children.
     if (painting.container == container && painting.paneFresh && !GetUpdateRect(tabs, nullptr, FALSE)) return;
     DrawThemeParentBackground(container, dc, nullptr);
 }
@@ -48,8 +47,8 @@ LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam,
 // Painting is the container's own: it paints its parent's background under it, and nothing else.
 // Every other message is the main window's. The static's own procedure is never called, so it is
 // replaced outright rather than subclassed through comctl32's SetWindowSubclass, which under Wine
-// costs two trips to the server for every message, and every notification of the controls on the
-// page comes this way (the trees' custom draw of each item they paint).
+// goes to the server for every message, and every notification of the controls on the page comes
+// this way (the trees' custom draw of each item they paint; bench/RESULTS.md has the cost).
 LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
     PagePainting& painting = Window().pagePainting;
     switch (message) {

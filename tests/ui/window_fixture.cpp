@@ -70,7 +70,8 @@ int PagePixelsChangedByAFreshPaint() {
     RECT box;
     GetClientRect(page, &box);
     const HDC dc = GetDC(page);
-    // Every third pixel each way, as the page's own DC has them: no stale patch is narrower.
+    // Every third pixel each way, as the page's own DC has them: a stale patch three pixels or more
+    // across shows, a stale line one or two pixels wide may fall between them.
     std::vector<COLORREF> shown;
     for (LONG y = 0; y < box.bottom; y += 3)
         for (LONG x = 0; x < box.right; x += 3) shown.push_back(GetPixel(dc, x, y));
