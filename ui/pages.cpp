@@ -25,15 +25,18 @@ void PaintParentBackground(HWND container, HDC dc) {
     DrawThemeParentBackground(container, dc, nullptr);
 }
 
-using Region = std::unique_ptr<std::remove_pointer_t<HRGN>, decltype(&DeleteObject)>;
+struct DeleteRegion {
+    void operator()(HRGN region) const { DeleteObject(region); }
+};
+using Region = std::unique_ptr<std::remove_pointer_t<HRGN>, DeleteRegion>;
 
 // Whether the tab control's update region covers the display area, where the containers stand.
 bool CoversDisplayArea(HWND tabs) {
     RECT area;
     GetClientRect(tabs, &area);
     SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    const Region update(CreateRectRgn(0, 0, 0, 0), DeleteObject);
-    const Region display(CreateRectRgnIndirect(&area), DeleteObject);
+    const Region update(CreateRectRgn(0, 0, 0, 0));
+    const Region display(CreateRectRgnIndirect(&area));
     return update && display && GetUpdateRgn(tabs, update.get(), FALSE) != ERROR &&
            CombineRgn(display.get(), display.get(), update.get(), RGN_DIFF) == NULLREGION;
 }
