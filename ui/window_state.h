@@ -12,9 +12,9 @@
 
 constexpr int ControlCount = 7;
 
-// What the program knows of a tree's items, by index: where each one went, its handle (so an item
-// is found without walking the tree, and the next one is inserted right after its previous sibling)
-// and its text colour, if it was given one.
+// What the program knows of a tree: of its items, by index, where each one went, its handle (so an
+// item is found without walking the tree, and the next one is inserted right after its previous
+// sibling) and its text colour, if it was given one; and the control's own window procedure.
 struct TreeItems {
     TreeShape shape;
     std::vector<HTREEITEM> handle;
