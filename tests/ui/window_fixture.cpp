@@ -49,12 +49,8 @@ std::string ClassNameOf(HWND window) {
 
 std::string ListCellText(HWND list, int row, int column) {
     char buffer[1024] = {};
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof buffer;
-    const LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return std::string(item.pszText, static_cast<std::size_t>(length));
+    ListView_GetItemText(list, row, column, buffer, sizeof buffer);
+    return buffer;
 }
 
 RECT RectInParent(HWND window) {
