@@ -89,7 +89,7 @@ void AppendCellText(int row, int column, std::string& text) {
         const auto length = static_cast<std::size_t>(SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
         if (length + 2 < room) {
             const std::string_view answer = AnsweredText(item.pszText, length);
-            text.replace(start, std::string::npos, answer.data(), answer.size());  // the answer may lie in `text`
+            text.replace(start, text.size() - start, answer.data(), answer.size());  // the answer may lie in `text`
             return;
         }
     }
