@@ -77,9 +77,8 @@ void SetKeyState(int key, BYTE state) {
     SetKeyboardState(keys);
 }
 
-// Answers LVM_GETITEMTEXTA as Windows' list does: a cut text ends in a NUL within the room, and the
-// answer is its length (Wine's list fills the room with no NUL). Each cut is taken to end where a
-// double-byte character did not fit: a byte short of the room.
+// Answers LVM_GETITEMTEXTA as Windows' list does, with a NUL and its length (Wine's fills the room
+// with no NUL), each cut taken to end where a double-byte character did not fit, a byte early.
 LRESULT CALLBACK AnswerAsWindows(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (message != LVM_GETITEMTEXTA) return DefSubclassProc(list, message, wParam, lParam);
     auto& item = *reinterpret_cast<LVITEMA*>(lParam);
@@ -410,7 +409,6 @@ TEST_F(Gestures, CopyKeysOnTheResultListTakeOutTheSelectedRowOrEveryRow) {
                   {"C", 0, {'C'}, "before"},
                   {"AltGr+C", 0, {VK_CONTROL, VK_MENU, 'C'}, "before"},
                   {"C after Ctrl", 0, {'C'}, "before", true}};
-    // On this list, then on one that answers as Windows' does.
     for (const bool asWindows : {false, true}) {
         if (asWindows) SetWindowSubclass(list, AnswerAsWindows, 0, 0);
         for (const auto& copy : copies) {
