@@ -44,13 +44,7 @@ double ReadEveryCell() {
     char buffer[4096];
     const double start = NowMs();
     for (int row = 0, rows = ListView_GetItemCount(list); row < rows; ++row)
-        for (int column = 0; column < 2; ++column) {
-            LVITEMA item = {};
-            item.iSubItem = column;
-            item.pszText = buffer;
-            item.cchTextMax = sizeof buffer;
-            SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        }
+        for (int column = 0; column < 2; ++column) ListView_GetItemText(list, row, column, buffer, sizeof buffer);
     return NowMs() - start;
 }
 

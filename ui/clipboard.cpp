@@ -44,7 +44,7 @@ bool HandOver(UINT format, OwnedGlobal& block) {
 }  // namespace
 
 bool PutOnClipboard(HWND owner, const std::string& text) {
-    // Everything is made before the clipboard is opened, so that a failure leaves it as it was.
+    // Made before the clipboard is opened, so that running out of memory leaves it as it was.
     OwnedGlobal ansi = GlobalCopy(text.c_str(), text.size() + 1);
     // Windows makes CF_UNICODETEXT from CF_TEXT in the code page of CF_LOCALE, which it would
     // otherwise take from the keyboard layout in use: the system locale is the one whose code page

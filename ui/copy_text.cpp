@@ -11,6 +11,8 @@ std::string ResultListCopyText(bool everyRow) {
         AppendCellText(row, 0, text);
         text += '\t';
         AppendCellText(row, 1, text);
+        // A value cut at the LF of a CR LF keeps its CR, which a spreadsheet takes for a line end.
+        if (text.back() == '\r') text.pop_back();
         text += "\r\n";
     }
     return text;

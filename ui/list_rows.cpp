@@ -77,7 +77,8 @@ void AppendCellText(int row, int column, std::string& text) {
     if (list == nullptr || row < 0 || column < 0) return;
     // Read straight into the end of the text: copying every row costs one message a cell and no
     // allocation of its own, and the list answers a row or column it does not have with no text.
-    // The list keeps a cell's text whole, however long: the room grows until the text fits.
+    // The list keeps a cell's text whole, however long: the room grows until the text fits. A cut
+    // text fills all the room but a byte, or two where a double-byte character did not fit.
     const std::size_t start = text.size();
     for (std::size_t room = 256;; room *= 2) {
         text.resize(start + room);
@@ -86,15 +87,9 @@ void AppendCellText(int row, int column, std::string& text) {
         item.pszText = &text[start];
         item.cchTextMax = static_cast<int>(room);
         const auto length = static_cast<std::size_t>(SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
-        if (length + 1 < room) {
-            // The control may answer with its own copy of the text rather than fill the buffer.
-            const char* const answer = item.pszText;
-            if (answer == &text[start]) {
-                text.resize(start + length);
-            } else {
-                text.resize(start);
-                if (answer != nullptr) text.append(answer, length);
-            }
+        if (length + 2 < room) {
+            const std::string_view answer = AnsweredText(item.pszText, length);
+            text.replace(start, text.size() - start, answer.data(), answer.size());  // the answer may lie in `text`
             return;
         }
     }

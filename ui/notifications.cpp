@@ -30,8 +30,8 @@ void OnTreeRightDoubleClick(int tree, POINT point) {
 
 // A right double-click is seen before the tree handles it. The tree's procedure is replaced and
 // called on, rather than subclassed through comctl32's SetWindowSubclass: under Wine a window
-// subclassed that way costs two trips to the server for every message it gets, and the catalogue
-// alone sends each tree hundreds of items (start-up took twice as long).
+// subclassed that way goes to the server for every message it gets, and the catalogue alone sends
+// each tree hundreds of items (bench/RESULTS.md has the cost).
 LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int tree = ControlNumberOf(window);
     const TreeItems* items = TreeItemsOf(tree);
@@ -69,9 +69,11 @@ LRESULT OnTreeNotify(int tree, NMHDR& header) {
         SelectTreeItem(header.hwndFrom, reinterpret_cast<NMTREEVIEWA&>(header).itemNew.hItem);
         Raise(tree, DragBegun);
         return 0;
-    case TVN_KEYDOWN:
-        // Non-zero keeps a copy key's character out of the tree's search by typed letters.
-        return OnCopyKey(tree, reinterpret_cast<NMTVKEYDOWN&>(header).wVKey) ? 1 : 0;
+    case TVN_KEYDOWN: {
+        // Non-zero keeps a typed character out of the tree's search: Ctrl+C types 0x03, Insert none.
+        const WORD key = reinterpret_cast<NMTVKEYDOWN&>(header).wVKey;
+        return OnCopyKey(tree, key) && key == 'C' ? 1 : 0;
+    }
     default:
         return 0;
     }

@@ -21,20 +21,22 @@ namespace {
 void PaintParentBackground(HWND container, HDC dc) {
     const PagePainting& painting = Window().pagePainting;
     const HWND tabs = GetParent(container);
-    // The test of the seven controls' exact styles fails if the tab control ever clips its children.
     if (painting.container == container && painting.paneFresh && !GetUpdateRect(tabs, nullptr, FALSE)) return;
     DrawThemeParentBackground(container, dc, nullptr);
 }
 
-using Region = std::unique_ptr<std::remove_pointer_t<HRGN>, decltype(&DeleteObject)>;
+struct DeleteRegion {
+    void operator()(HRGN region) const { DeleteObject(region); }
+};
+using Region = std::unique_ptr<std::remove_pointer_t<HRGN>, DeleteRegion>;
 
 // Whether the tab control's update region covers the display area, where the containers stand.
 bool CoversDisplayArea(HWND tabs) {
     RECT area;
     GetClientRect(tabs, &area);
     SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    const Region update(CreateRectRgn(0, 0, 0, 0), DeleteObject);
-    const Region display(CreateRectRgnIndirect(&area), DeleteObject);
+    const Region update(CreateRectRgn(0, 0, 0, 0));
+    const Region display(CreateRectRgnIndirect(&area));
     return update && display && GetUpdateRgn(tabs, update.get(), FALSE) != ERROR &&
            CombineRgn(display.get(), display.get(), update.get(), RGN_DIFF) == NULLREGION;
 }
@@ -48,8 +50,8 @@ LRESULT CALLBACK TabsProc(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam,
 // Painting is the container's own: it paints its parent's background under it, and nothing else.
 // Every other message is the main window's. The static's own procedure is never called, so it is
 // replaced outright rather than subclassed through comctl32's SetWindowSubclass, which under Wine
-// costs two trips to the server for every message, and every notification of the controls on the
-// page comes this way (the trees' custom draw of each item they paint).
+// goes to the server for every message, and every notification of the controls on the page comes
+// this way (the trees' custom draw of each item they paint; bench/RESULTS.md has the cost).
 LRESULT CALLBACK PageContainerProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
     PagePainting& painting = Window().pagePainting;
     switch (message) {

@@ -109,7 +109,5 @@ std::string TreeItemText(int tree, int index) {
     item.pszText = buffer;
     item.cchTextMax = sizeof buffer;
     if (!SendMessageA(Control(tree), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return std::string();
-    buffer[sizeof buffer - 1] = '\0';
-    // The control may answer with its own copy of the text rather than fill the buffer.
-    return std::string(item.pszText != nullptr ? item.pszText : buffer).substr(0, sizeof buffer - 1);
+    return std::string(AnsweredText(item.pszText, sizeof buffer - 1));
 }

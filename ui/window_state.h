@@ -2,7 +2,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "ui/controls.h"
@@ -10,9 +12,9 @@
 
 constexpr int ControlCount = 7;
 
-// What the program knows of a tree's items, by index: where each one went, its handle (so an item
-// is found without walking the tree, and the next one is inserted right after its previous sibling)
-// and its text colour, if it was given one.
+// What the program knows of a tree: of its items, by index, where each one went, its handle (so an
+// item is found without walking the tree, and the next one is inserted right after its previous
+// sibling) and its text colour, if it was given one; and the control's own window procedure.
 struct TreeItems {
     TreeShape shape;
     std::vector<HTREEITEM> handle;
@@ -61,3 +63,9 @@ TreeItems* TreeItemsOf(int tree);
 // Marks the whole control for repainting when the thread next handles paint messages; never
 // paints at once.
 void InvalidateControl(HWND control);
+
+// The text a control answered a request for an item's text with, at most `most` characters of it:
+// it may point the request's pszText at its own copy rather than fill the buffer (or at nothing).
+inline std::string_view AnsweredText(const char* pszText, std::size_t most) {
+    return pszText == nullptr ? std::string_view() : std::string_view(pszText, strnlen(pszText, most));
+}

@@ -9,11 +9,11 @@
 TEST(CopyText, RowsPasteAsTwoColumnsAndAsLines) {
     ResetFake();
     EXPECT_EQ(ResultListCopyText(true), "") << "no rows";
-    // As RunQuery writes them: a long value, a separator, a heading, a value cut at its line feed.
+    // As RunQuery writes them: a long value, a separator, a heading, values cut at LF, one at CRLF.
     const std::string value(5000, 'v');
     AppendRow("Name\n" + value);
-    for (const char* row : {"", "Item #2", "\nonly", "Caption\nfirst\nsecond"}) AppendRow(row);
-    const std::string every = "Name\t" + value + "\r\n\t\r\nItem #2\t\r\n\tonly\r\nCaption\tfirst\r\n";
+    for (const char* row : {"", "Item #2", "\nonly", "Caption\nfirst\nsecond", "Status\nOK\r\nnext"}) AppendRow(row);
+    const std::string every = "Name\t" + value + "\r\n\t\r\nItem #2\t\r\n\tonly\r\nCaption\tfirst\r\nStatus\tOK\r\n";
     EXPECT_EQ(ResultListCopyText(false), every) << "no row selected";
     Fake().selectedRow = 0;
     EXPECT_EQ(ResultListCopyText(false), "Name\t" + value + "\r\n");

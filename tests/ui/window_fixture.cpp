@@ -49,12 +49,8 @@ std::string ClassNameOf(HWND window) {
 
 std::string ListCellText(HWND list, int row, int column) {
     char buffer[1024] = {};
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof buffer;
-    const LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return std::string(item.pszText, static_cast<std::size_t>(length));
+    ListView_GetItemText(list, row, column, buffer, sizeof buffer);
+    return buffer;
 }
 
 RECT RectInParent(HWND window) {
@@ -70,7 +66,8 @@ int PagePixelsChangedByAFreshPaint() {
     RECT box;
     GetClientRect(page, &box);
     const HDC dc = GetDC(page);
-    // Every third pixel each way, as the page's own DC has them: no stale patch is narrower.
+    // Every third pixel each way, as the page's own DC has them: a stale patch three pixels or more
+    // across shows, a stale line one or two pixels wide may fall between them.
     std::vector<COLORREF> shown;
     for (LONG y = 0; y < box.bottom; y += 3)
         for (LONG x = 0; x < box.right; x += 3) shown.push_back(GetPixel(dc, x, y));
