@@ -84,9 +84,10 @@ void SetTreeItemColour(int tree, int index, Colour colour) {
 
 bool TreeItemColourOf(int tree, int index, Colour& colour) {
     const TreeItems* items = TreeItemsOf(tree);
-    if (items == nullptr || index < 0 || index >= static_cast<int>(items->colour.size()) || !items->colour[index])
-        return false;
-    colour = *items->colour[index];
+    if (items == nullptr || index < 0 || index >= static_cast<int>(items->colour.size())) return false;
+    const std::optional<Colour>& itemColour = items->colour[index];
+    if (!itemColour) return false;
+    colour = *itemColour;
     return true;
 }
 
