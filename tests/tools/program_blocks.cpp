@@ -1,6 +1,7 @@
 // The program's own blocks, counted where every one of them is made: a test program linked with
-// this file replaces the global operator new and delete, which all of the program's code calls.
-// Unlike a walk of the heaps, the count does not depend on how a heap groups and keeps its blocks.
+// this file replaces the global operator new and delete, which all of the program's code calls
+// (the C++ library's array forms call these). Unlike a walk of the heaps, the count does not
+// depend on how a heap groups and keeps its blocks.
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -19,12 +20,9 @@ void* operator new(std::size_t size) {
     ++live;
     return block;
 }
-void* operator new[](std::size_t size) { return ::operator new(size); }
 void operator delete(void* block) noexcept {
     if (block == nullptr) return;
     --live;
     std::free(block);
 }
-void operator delete[](void* block) noexcept { ::operator delete(block); }
 void operator delete(void* block, std::size_t) noexcept { ::operator delete(block); }
-void operator delete[](void* block, std::size_t) noexcept { ::operator delete(block); }
