@@ -66,10 +66,10 @@ HRESULT ObjectDouble::GetNames(LPCWSTR wszQualifierName, LONG lFlags, VARIANT* p
     if (namesAnswer != S_OK) return namesAnswer;
     SAFEARRAY* array = SafeArrayCreateVector(VT_BSTR, lowerBound, static_cast<ULONG>(names.size()));
     for (size_t i = 0; i < names.size(); ++i) {
-        const auto& name = names[i];
-        if (!name) continue;  // left null
+        const auto& given = names[i];
+        if (!given) continue;  // left null
         LONG index = lowerBound + static_cast<LONG>(i);
-        BSTR copy = SysAllocString(name->c_str());
+        BSTR copy = SysAllocString(given->c_str());
         SafeArrayPutElement(array, &index, copy);
         SysFreeString(copy);
     }
