@@ -63,8 +63,8 @@ bool StartWatchingAllocations() {
     // Freed BSTRs would otherwise wait in oleaut32's cache instead of reaching the allocator.
     using SetOaNoCacheFunction = void(WINAPI*)();
     // GetProcAddress's type stands for any function; g++ warns of a direct cast to another.
-    // NOLINTNEXTLINE(bugprone-casting-through-void)
     const auto setOaNoCache = reinterpret_cast<SetOaNoCacheFunction>(
+        // NOLINTNEXTLINE(bugprone-casting-through-void)
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("oleaut32.dll"), "SetOaNoCache")));
     if (setOaNoCache != nullptr) setOaNoCache();
     spy.live.clear();
