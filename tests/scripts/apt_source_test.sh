@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A source for another suite (the backports, another release) is derived from the machine's own apt sources, in both of their forms, and
-# nothing is made up when no source serves the main suite.
+# A source for another suite (the backports, another release) is derived from the machine's own
+# apt sources, in both of their forms, and nothing is made up when no source serves the main suite.
 set -uo pipefail
 script="$(dirname "$0")/../../scripts/apt-source"
 root="$(mktemp -d)"

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <vector>
 
 #include "catalogue/load_catalogue.h"
@@ -50,7 +51,7 @@ std::string ClassNameOf(HWND window) {
 std::string ListCellText(HWND list, int row, int column) {
     char buffer[1024] = {};
     ListView_GetItemText(list, row, column, buffer, sizeof buffer);
-    return buffer;
+    return std::string(buffer, strnlen(buffer, sizeof buffer));  // Wine ends a cut text with no NUL
 }
 
 RECT RectInParent(HWND window) {
