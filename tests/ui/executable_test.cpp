@@ -96,6 +96,7 @@ TEST(ProgramFile, IsA32BitGuiExecutableWithAddressRandomisationAndNoExecuteData)
     EXPECT_EQ(pe.optional.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
     EXPECT_NE(pe.optional.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE, 0) << "no ASLR";
     EXPECT_NE(pe.optional.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_NX_COMPAT, 0) << "no DEP";
+    EXPECT_NE(pe.file.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE, 0) << "2 GB of address space, not 4";
     // Without its relocations the image cannot be moved, and stays at its preferred base whatever
     // the flag says.
     EXPECT_EQ(pe.file.Characteristics & IMAGE_FILE_RELOCS_STRIPPED, 0) << "relocations stripped";
