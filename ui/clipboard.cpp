@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -11,15 +12,15 @@ struct GlobalFreeing {
 // A block the clipboard has not taken yet.
 using OwnedGlobal = std::unique_ptr<void, GlobalFreeing>;
 
-// A moveable block, as the clipboard takes it, holding a copy of `size` bytes; null when out of
-// memory.
-OwnedGlobal GlobalCopy(const void* data, std::size_t size) {
+// A moveable block of `size` bytes, as the clipboard takes it, filled by `fill`; null when out of
+// memory or when `fill` fails.
+OwnedGlobal GlobalBlock(std::size_t size, const std::function<bool(void* into)>& fill) {
     OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE, size));
     void* target = block ? GlobalLock(block.get()) : nullptr;
     if (target == nullptr) return nullptr;
-    std::memcpy(target, data, size);
+    const bool filled = fill(target);
     GlobalUnlock(block.get());
-    return block;
+    return filled ? std::move(block) : nullptr;
 }
 
 // Another program may hold the clipboard open for a moment, as a clipboard viewer does while it
@@ -43,17 +44,31 @@ bool HandOver(UINT format, OwnedGlobal& block) {
 
 }  // namespace
 
-bool PutOnClipboard(HWND owner, const std::string& text) {
+bool PutOnClipboard(HWND owner, std::size_t size, const std::function<bool(char* into)>& write) {
+    if (size == static_cast<std::size_t>(-1)) return false;  // no room for its NUL
     // Made before the clipboard is opened, so that running out of memory leaves it as it was.
-    OwnedGlobal ansi = GlobalCopy(text.c_str(), text.size() + 1);
+    OwnedGlobal ansi = GlobalBlock(size + 1, [&](void* into) {
+        static_cast<char*>(into)[size] = '\0';
+        return write(static_cast<char*>(into));
+    });
     // Windows makes CF_UNICODETEXT from CF_TEXT in the code page of CF_LOCALE, which it would
     // otherwise take from the keyboard layout in use: the system locale is the one whose code page
     // is the ANSI code page.
     const LCID locale = GetSystemDefaultLCID();
-    OwnedGlobal localeBlock = GlobalCopy(&locale, sizeof locale);
+    OwnedGlobal localeBlock = GlobalBlock(sizeof locale, [&](void* into) {
+        std::memcpy(into, &locale, sizeof locale);
+        return true;
+    });
     if (!ansi || !localeBlock || !OpenClipboardSoon(owner)) return false;
     const bool put = EmptyClipboard() && HandOver(CF_TEXT, ansi);
     if (put) HandOver(CF_LOCALE, localeBlock);  // without it the text is still whole
     CloseClipboard();
     return put;
+}
+
+bool PutOnClipboard(HWND owner, const std::string& text) {
+    return PutOnClipboard(owner, text.size(), [&](char* into) {
+        std::memcpy(into, text.data(), text.size());
+        return true;
+    });
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -31,6 +32,10 @@ void RemoveRow(int row);
 // Appends the whole text of a cell, as the list holds it (column 0 the Property, 1 the Value), to
 // `text`; nothing for a row or column the list does not have.
 void AppendCellText(int row, int column, std::string& text);
+// Reads a cell's text into `into`, which has room for `room` bytes with a NUL, and gives its length;
+// a NUL after it is not promised, and a longer text is cut. Nothing for a row or column the list
+// does not have.
+std::size_t CellTextInto(int row, int column, char* into, std::size_t room);
 // The selected row, or -1.
 int SelectedRow();
 

@@ -1,5 +1,7 @@
 #include "ui/copy_keys.h"
 
+#include <new>
+#include <optional>
 #include <string>
 
 #include "ui/clipboard.h"
@@ -14,8 +16,21 @@ bool Down(int key) { return GetKeyState(key) < 0; }
 }  // namespace
 
 bool CopyFrom(int control, bool everyRow) {
-    const std::string text = control == ResultList ? ResultListCopyText(everyRow) : TreeCopyText(control);
-    return text.empty() || PutOnClipboard(Window().main, text);
+    // Running out of memory fails the copy, as a clipboard held by another program does.
+    try {
+        if (control != ResultList) {
+            const std::string text = TreeCopyText(control);
+            return text.empty() || PutOnClipboard(Window().main, text);
+        }
+        const std::optional<std::size_t> measured = ResultListCopySize(everyRow);
+        if (!measured) return false;
+        const std::size_t size = *measured;
+        return size == 0 || PutOnClipboard(Window().main, size, [everyRow, size](char* into) {
+                   return WriteResultListCopy(everyRow, into, size);
+               });
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 bool OnCopyKey(int control, WORD key) {

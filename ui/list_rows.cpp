@@ -2,6 +2,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -72,9 +75,20 @@ int RowCount() {
     return list == nullptr ? 0 : ListView_GetItemCount(list);
 }
 
-void AppendCellText(int row, int column, std::string& text) {
+std::size_t CellTextInto(int row, int column, char* into, std::size_t room) {
     const HWND list = Control(ResultList);
-    if (list == nullptr || row < 0 || column < 0) return;
+    if (list == nullptr || row < 0 || column < 0 || room == 0) return 0;
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = into;
+    item.cchTextMax = static_cast<int>(std::min<std::size_t>(room, INT_MAX));
+    const auto length = static_cast<std::size_t>(SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
+    const std::string_view answer = AnsweredText(item.pszText, std::min(length, room));
+    std::memmove(into, answer.data(), answer.size());  // the control may answer with its own copy
+    return answer.size();
+}
+
+void AppendCellText(int row, int column, std::string& text) {
     // Read straight into the end of the text: copying every row costs one message a cell and no
     // allocation of its own, and the list answers a row or column it does not have with no text.
     // The list keeps a cell's text whole, however long: the room grows until the text fits. A cut
@@ -82,14 +96,9 @@ void AppendCellText(int row, int column, std::string& text) {
     const std::size_t start = text.size();
     for (std::size_t room = 256;; room *= 2) {
         text.resize(start + room);
-        LVITEMA item = {};
-        item.iSubItem = column;
-        item.pszText = &text[start];
-        item.cchTextMax = static_cast<int>(room);
-        const auto length = static_cast<std::size_t>(SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)));
+        const std::size_t length = CellTextInto(row, column, &text[start], room);
         if (length + 2 < room) {
-            const std::string_view answer = AnsweredText(item.pszText, length);
-            text.replace(start, text.size() - start, answer.data(), answer.size());  // the answer may lie in `text`
+            text.resize(start + length);
             return;
         }
     }

@@ -1,5 +1,6 @@
 #include "tests/fakes/fake_controls.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "ui/row_split.h"
@@ -49,6 +50,14 @@ void AppendCellText(int row, int column, std::string& text) {
     if (row < 0 || row >= RowCount()) return;
     if (column == 0) text += state.rows[row].property;
     if (column == 1) text += state.rows[row].value;
+}
+
+std::size_t CellTextInto(int row, int column, char* into, std::size_t room) {
+    std::string text;
+    AppendCellText(row, column, text);
+    const std::size_t length = std::min(text.size(), room - 1);
+    text.copy(into, length);
+    return length;
 }
 
 int SelectedRow() { return state.selectedRow; }

@@ -6,6 +6,21 @@
 #include "tests/fakes/fake_controls.h"
 #include "ui/copy_text.h"
 
+namespace {
+
+// The text as measured, then written into just that room; a room the rows outgrew is refused.
+std::string ResultListCopyText(bool everyRow) {
+    const std::size_t size = ResultListCopySize(everyRow).value();
+    std::string text(size + 1, '#');
+    if (size > 0) {
+        EXPECT_FALSE(WriteResultListCopy(everyRow, &text[0], size - 1));
+    }
+    EXPECT_TRUE(WriteResultListCopy(everyRow, &text[0], size));
+    return text.substr(0, size);
+}
+
+}  // namespace
+
 TEST(CopyText, RowsPasteAsTwoColumnsAndAsLines) {
     ResetFake();
     EXPECT_EQ(ResultListCopyText(true), "") << "no rows";
