@@ -1,5 +1,6 @@
 #include "query/bstr_text.h"
 
+#include <new>
 #include <vector>
 
 #include <windows.h>
@@ -11,7 +12,9 @@ BSTR ToBstr(const std::string& text) {
     // One more unit than measured, zero-filled: the terminator.
     std::vector<WCHAR> buffer(static_cast<size_t>(units) + 1, 0);
     if (units > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), length, buffer.data(), units);
-    return SysAllocString(buffer.data());
+    BSTR copy = SysAllocString(buffer.data());
+    if (copy == nullptr) throw std::bad_alloc();  // a null BSTR stands for no text at all
+    return copy;
 }
 
 std::string FromBstr(BSTR bstr) {

@@ -7,7 +7,8 @@
 #include <oleauto.h>
 
 // A new BSTR (free it with SysFreeString). It ends at the text's first NUL; the empty text gives
-// an empty BSTR, never a null one. Characters are converted with the ANSI code page.
+// an empty BSTR, never a null one (std::bad_alloc when memory runs out). Characters are converted
+// with the ANSI code page.
 BSTR ToBstr(const std::string& text);
 
 // The BSTR's text up to its terminating NUL, in the ANSI code page; characters the code page

@@ -1,7 +1,8 @@
 #pragma once
 // One conversation with WMI's local root\cimv2 namespace, for one query, on the user-interface
 // thread. Only one conversation is open at a time. A failing opening step shows its own message
-// box; nothing after the opening reports failure.
+// box; nothing after the opening reports failure but running out of memory, in the program or in
+// WMI's answers, which throws std::bad_alloc (CloseConversation still releases everything).
 #include <optional>
 #include <string>
 #include <vector>

@@ -3,6 +3,7 @@
 #include "query/conversation.h"
 
 #include <cstdint>
+#include <new>
 
 #include <windows.h>
 #include <wbemidl.h>
@@ -34,6 +35,12 @@ Conversation conversation;
 HRESULT SetBlanket(IUnknown* proxy) {
     return ComSetProxyBlanket(proxy, RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
                               RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+}
+
+// Statuses are not looked at once the query is issued, but for running out of memory: the answer
+// would then look whole when it is not.
+void ThrowIfOutOfMemory(HRESULT result) {
+    if (result == E_OUTOFMEMORY || result == static_cast<HRESULT>(WBEM_E_OUT_OF_MEMORY)) throw std::bad_alloc();
 }
 
 // A step fails when it returns anything but zero; the box names the step.
@@ -91,8 +98,10 @@ bool NextObject() {
     if (c.enumerator == nullptr) return false;
     ReleaseObject();
     ULONG returned = 0;
-    // Whatever the status, the enumeration has ended when nothing was returned.
-    c.enumerator->Next(static_cast<long>(WBEM_INFINITE), 1, OutPtr(c.object), &returned);
+    // Whatever the status, the enumeration has ended when nothing was returned; for want of memory,
+    // cut short.
+    const HRESULT next = c.enumerator->Next(static_cast<long>(WBEM_INFINITE), 1, OutPtr(c.object), &returned);
+    if (returned == 0) ThrowIfOutOfMemory(next);
     return returned != 0;
 }
 
@@ -101,7 +110,7 @@ std::vector<std::optional<std::string>> PropertyNames() {
     IWbemClassObject* object = conversation.object.get();
     if (object == nullptr) return names;
     OwnedArray array;  // destroyed on every way out
-    object->GetNames(nullptr, WBEM_FLAG_ALWAYS, nullptr, OutPtr(array));
+    ThrowIfOutOfMemory(object->GetNames(nullptr, WBEM_FLAG_ALWAYS, nullptr, OutPtr(array)));
     if (array == nullptr) return names;
     // Only an array of BSTRs can be read element by element into a BSTR.
     if (array->cDims >= 1 && (array->fFeatures & FADF_BSTR) != 0) {
@@ -111,8 +120,9 @@ std::vector<std::optional<std::string>> PropertyNames() {
         SafeArrayGetUBound(array.get(), 1, &upper);
         for (LONG i = lower; i <= upper; ++i) {
             BSTR copy = nullptr;
-            SafeArrayGetElement(array.get(), &i, static_cast<void*>(&copy));
+            const HRESULT got = SafeArrayGetElement(array.get(), &i, static_cast<void*>(&copy));
             const OwnedBstr name(copy);
+            ThrowIfOutOfMemory(got);
             if (name == nullptr) {
                 names.emplace_back(std::nullopt);
             } else {
@@ -129,7 +139,7 @@ std::string ValueText(const std::string& name) {
     if (c.object == nullptr) return std::string();
     VariantClear(&c.value);
     // A failed request leaves the value empty, which shows as the empty text.
-    c.object->Get(OwnedBstr(ToBstr(name)).get(), 0, &c.value, nullptr, nullptr);
+    ThrowIfOutOfMemory(c.object->Get(OwnedBstr(ToBstr(name)).get(), 0, &c.value, nullptr, nullptr));
     std::string text = VariantText(c.value);
     VariantClear(&c.value);
     return text;

@@ -23,8 +23,9 @@ constexpr Colour HeadingColour = 0x900000;
 // Operations on the controls, called on the user-interface thread. None of them forces an
 // immediate repaint; an index outside the current range does nothing, or gives -1 or "".
 
-// ResultList rows. A row's text is split into columns at its line feeds.
-void AppendRow(const std::string& text);
+// ResultList rows. A row's text is split into columns at its line feeds. A row is added whole or
+// not at all: false when the list refuses it, as it does once memory runs out.
+bool AppendRow(const std::string& text);
 void SetRowColour(int row, Colour colour);
 int RowCount();
 void ClearRows();

@@ -1,5 +1,6 @@
 #include "ui/dispatch.h"
 
+#include <new>
 #include <string>
 
 #include "query/run_query.h"
@@ -13,10 +14,8 @@ std::string SelectedText(int tree) { return TreeItemText(tree, SelectedTreeItem(
 // headings are held back.
 bool BeginsWithWin32(const std::string& text) { return text.compare(0, 5, "Win32") == 0; }
 
-}  // namespace
-
-void DispatchEvent(const Event& event) {
-    switch (event.control) {
+void RunQueryFor(int control) {
+    switch (control) {
     case HierarchyTree: {
         const std::string text = SelectedText(HierarchyTree);
         if (BeginsWithWin32(text)) RunQuery(text);
@@ -30,5 +29,17 @@ void DispatchEvent(const Event& event) {
         return;
     default:
         return;
+    }
+}
+
+}  // namespace
+
+void DispatchEvent(const Event& event) {
+    // RunQuery keeps its own failures; reading the query's text may find no memory left, and then
+    // only the box comes up, as the loop must go on.
+    try {
+        RunQueryFor(event.control);
+    } catch (const std::bad_alloc&) {
+        ShowNotEnoughMemory();
     }
 }

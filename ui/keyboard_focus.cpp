@@ -1,5 +1,6 @@
 #include "ui/keyboard_focus.h"
 
+#include <new>
 #include <vector>
 
 #include "ui/tab_order.h"
@@ -10,6 +11,7 @@ namespace {
 struct Descendants {
     std::vector<HWND> window;
     std::vector<bool> isTabStop;
+    bool unfinished = false;
 };
 
 BOOL CALLBACK ListDescendant(HWND window, LPARAM context) {
@@ -17,8 +19,14 @@ BOOL CALLBACK ListDescendant(HWND window, LPARAM context) {
     // IsWindowVisible counts the parents too, so the controls of a hidden page are passed over.
     const bool tabStop = IsWindowEnabled(window) && IsWindowVisible(window) &&
                          (GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) != 0;
-    descendants.window.push_back(window);
-    descendants.isTabStop.push_back(tabStop);
+    // No exception may cross the platform's enumeration: without memory it ends, unfinished.
+    try {
+        descendants.window.push_back(window);
+        descendants.isTabStop.push_back(tabStop);
+    } catch (const std::bad_alloc&) {
+        descendants.unfinished = true;
+        return FALSE;
+    }
     return TRUE;
 }
 
@@ -40,6 +48,7 @@ void MoveFocus(bool forward) {
     if (active == nullptr) return;
     Descendants descendants;
     EnumChildWindows(active, ListDescendant, reinterpret_cast<LPARAM>(&descendants));
+    if (descendants.unfinished) return;  // the focus stays where it is
     const HWND focus = GetFocus();
     int focused = -1;
     for (int i = 0; i < static_cast<int>(descendants.window.size()); ++i)

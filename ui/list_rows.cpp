@@ -24,9 +24,9 @@ int ColumnCount(HWND list) {
 
 }  // namespace
 
-void AppendRow(const std::string& text) {
+bool AppendRow(const std::string& text) {
     const HWND list = Control(ResultList);
-    if (list == nullptr) return;
+    if (list == nullptr) return true;  // no list, nothing to refuse
     // The pieces are copies: the caller's text is not changed, and the control gets writable buffers.
     std::vector<std::string> pieces = SplitRow(text);
 
@@ -36,16 +36,21 @@ void AppendRow(const std::string& text) {
     item.pszText = &pieces[0][0];
     item.lParam = 0;
     const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    if (row < 0) return;
+    if (row < 0) return false;
 
-    // A piece meant for a column the list does not have is not shown.
+    // A piece meant for a column the list does not have is not shown. A row whose value the list
+    // could not keep goes again: a row is shown whole or not at all.
     const int columns = ColumnCount(list);
     for (int column = 1; column < static_cast<int>(pieces.size()) && column < columns; ++column) {
         LVITEMA sub = {};
         sub.iSubItem = column;
         sub.pszText = &pieces[column][0];
-        SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub));
+        if (!SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub))) {
+            ListView_DeleteItem(list, row);
+            return false;
+        }
     }
+    return true;
 }
 
 void SetRowColour(int row, Colour colour) {

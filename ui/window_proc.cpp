@@ -46,9 +46,7 @@ void OnAcceleratorCommand(WORD command) {
     if (command == PreviousTabStopCommand) MoveFocus(false);
 }
 
-}  // namespace
-
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NOTIFY:
         if (lParam == 0) break;
@@ -74,4 +72,16 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // No exception may cross into the platform, which called this: what ran out of memory (an
+    // event not queued, grid lines not drawn) is given up, and the program goes on.
+    try {
+        return HandleMessage(window, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
 }

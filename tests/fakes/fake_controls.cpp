@@ -23,10 +23,11 @@ FakeTree& FakeTreeFor(int tree) {
     std::abort();
 }
 
-void AppendRow(const std::string& text) {
+bool AppendRow(const std::string& text) {
     state.log.push_back("AppendRow " + text);
     const std::vector<std::string> columns = SplitRow(text);
     state.rows.push_back({columns[0], columns.size() > 1 ? columns[1] : std::string(), std::nullopt});
+    return true;
 }
 
 void SetRowColour(int row, Colour colour) {

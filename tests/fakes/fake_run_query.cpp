@@ -14,3 +14,5 @@ void RunQuery(const std::string& text) {
     RunQueryTexts().push_back(text);
     if (WhileRunQueryRuns()) WhileRunQueryRuns()();
 }
+
+void ShowNotEnoughMemory() {}
