@@ -56,9 +56,7 @@ void AppendCellText(int row, int column, std::string& text) {
 std::size_t CellTextInto(int row, int column, char* into, std::size_t room) {
     std::string text;
     AppendCellText(row, column, text);
-    const std::size_t length = std::min(text.size(), room - 1);
-    text.copy(into, length);
-    return length;
+    return text.copy(into, std::min(text.size(), room - 1));
 }
 
 int SelectedRow() { return state.selectedRow; }

@@ -7,5 +7,8 @@
 double HeapBytesInUse(bool leaveOutGrouped = false, int* groupedHeaps = nullptr);
 
 // Blocks that the program's code has allocated with operator new and not yet freed: counted only in
-// a test program linked with program_blocks.cpp.
+// a test program linked with program_blocks.cpp, which can also make the nth block asked for from
+// now on fail with std::bad_alloc (0: none); ProgramBlockFailed then tells whether it came.
 long ProgramBlocksInUse();
+void FailProgramBlock(long nth);
+bool ProgramBlockFailed();

@@ -12,9 +12,7 @@ namespace {
 std::string ResultListCopyText(bool everyRow) {
     const std::size_t size = ResultListCopySize(everyRow).value();
     std::string text(size + 1, '#');
-    if (size > 0) {
-        EXPECT_FALSE(WriteResultListCopy(everyRow, &text[0], size - 1));
-    }
+    EXPECT_TRUE(size == 0 || !WriteResultListCopy(everyRow, &text[0], size - 1));
     EXPECT_TRUE(WriteResultListCopy(everyRow, &text[0], size));
     return text.substr(0, size);
 }

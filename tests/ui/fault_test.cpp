@@ -16,9 +16,13 @@
 #include <utility>
 #include <vector>
 
+#include "query/run_query.h"
+#include "tests/query/allocation_spy.h"
 #include "tests/tools/heap_use.h"
 #include "tests/ui/loop_driver.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/clipboard.h"
+#include "ui/copy_keys.h"
 #include "ui/pages.h"
 #include "ui/startup.h"
 #include "ui/window_state.h"
@@ -79,10 +83,43 @@ ObjectCounts CountObjects() {
     return counts;
 }
 
+// Message boxes of this thread, dismissed by a thread timer without allocating (it also fires while
+// allocations are made to fail): how many, and the caption and text of the last.
+int boxes = 0;
+char boxCaption[16], boxText[64];
+BOOL CALLBACK DismissBox(HWND box, LPARAM) {
+    char name[8] = {};
+    if (!IsWindowVisible(box) || !GetClassNameA(box, name, sizeof name) || lstrcmpA(name, "#32770") != 0) return TRUE;
+    ++boxes;
+    GetWindowTextA(box, boxCaption, sizeof boxCaption);
+    GetDlgItemTextA(box, 0xFFFF, boxText, sizeof boxText);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);  // handled before the timer's next tick
+    return TRUE;
+}
+void CALLBACK DismissBoxes(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), DismissBox, 0); }
+
+// The list refuses the nth row inserted from now on, as it does once memory runs out (0: none).
+int insertToRefuse = 0;
+LRESULT CALLBACK RefuseAnInsert(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == LVM_INSERTITEMA && insertToRefuse > 0 && --insertToRefuse == 0) return -1;
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return "(not opened)";
+    if (const HANDLE data = GetClipboardData(CF_TEXT)) text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(GetClipboardData(CF_TEXT));
+    CloseClipboard();
+    return text;
+}
+
 class Faults : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         ASSERT_TRUE(StartUp(GetModuleHandleA(nullptr)));
+        // BSTRs, SAFEARRAYs and values' contents: what the program frees through COM's allocator.
+        ASSERT_TRUE(StartWatchingAllocations());
         mainProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(Window().main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordTitle)));
     }
@@ -288,6 +325,51 @@ TEST_F(Faults, AThousandQueriesInARowThroughTheButtonKeepTheListTitleAndMemory) 
     EXPECT_EQ(objectsAfter.gdi, objectsBefore.gdi) << "GDI objects after 1,000 queries";
     EXPECT_EQ(objectsAfter.user, objectsBefore.user) << "USER objects after 1,000 queries";
     EXPECT_LE(objectsAfter.handles, objectsBefore.handles + 16) << "handles after 1,000 queries";
+}
+
+// Out of memory part way: each allocation of a query failing in turn, then each row the list is
+// given refused in turn, then each allocation of a copy of every row failing in turn.
+TEST_F(Faults, RunningOutOfMemoryCutsTheAnswerShortUnderOneBoxAndACopyBeeps) {
+    const std::string query = "SELECT Name, Size FROM Win32_LogicalDisk";  // two disks, each under its heading
+    SetWindowLongPtrA(Window().main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(mainProc));  // recording allocates
+    SetWindowSubclass(Control(ResultList), RefuseAnInsert, 0, 0);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, DismissBoxes);
+    RunQuery(query);
+    const Rows whole = ShownRows();
+    ASSERT_EQ(whole.at(0).first, "Item #1");
+    for (int nth = 1, refuseRows = 0; refuseRows < 2; ++nth) {
+        const long blocks = ProgramBlocksInUse();
+        const int comBlocks = LiveAllocations();
+        boxes = 0;
+        refuseRows ? void(insertToRefuse = nth) : FailProgramBlock(nth);
+        RunQuery(query);
+        const bool failed = refuseRows ? insertToRefuse == 0 : ProgramBlockFailed();
+        insertToRefuse = 0;
+        FailProgramBlock(0);
+        EXPECT_EQ(ProgramBlocksInUse(), blocks);
+        EXPECT_EQ(LiveAllocations(), comBlocks);
+        const Rows rows = ShownRows();
+        SCOPED_TRACE(std::string(refuseRows ? "row " : "allocation ") + std::to_string(nth));
+        EXPECT_EQ(WindowText(Window().main), "Ostrevo");
+        EXPECT_EQ(boxes, failed ? 1 : 0);
+        EXPECT_EQ(std::string(boxCaption) + ": " + boxText, "ERROR: not enough memory to show every object");
+        EXPECT_TRUE(rows.size() + failed <= whole.size() && std::equal(rows.begin(), rows.end(), whole.begin()));
+        if (!failed) nth = 0, ++refuseRows;
+    }
+    std::string copied;
+    for (const auto& [property, value] : whole) copied += property + "\t" + value + "\r\n";
+    for (int nth = 1, failed = 1; failed; ++nth) {
+        ASSERT_TRUE(PutOnClipboard(Window().main, "before"));
+        FailProgramBlock(nth);
+        const bool copiedAll = CopyFrom(ResultList, true);
+        failed = ProgramBlockFailed();
+        FailProgramBlock(0);
+        EXPECT_EQ(copiedAll, !failed) << "allocation " << nth;
+        EXPECT_EQ(ClipboardText(), failed ? "before" : copied) << "allocation " << nth;
+    }
+    KillTimer(nullptr, timer);
+    RemoveWindowSubclass(Control(ResultList), RefuseAnInsert, 0);
+    SetWindowLongPtrA(Window().main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordTitle));
 }
 
 TEST_F(Faults, ABurstOfTwoHundredKeyStepsRunsEachItemInOrder) {
