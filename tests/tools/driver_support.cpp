@@ -101,11 +101,11 @@ bool TypeKeys(const char* script) {
     return true;
 }
 
-bool WriteRect(const std::string& path, const RECT& rect) {
+bool WriteText(const std::string& path, const std::string& text) {
     FILE* file = std::fopen(path.c_str(), "w");
     if (file == nullptr) return false;
-    std::fprintf(file, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    return std::fclose(file) == 0;
+    const bool written = std::fprintf(file, "%s\n", text.c_str()) >= 0;
+    return std::fclose(file) == 0 && written;
 }
 
 bool WaitForFile(const std::string& path, DWORD milliseconds) {

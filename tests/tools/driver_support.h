@@ -26,8 +26,8 @@ void WaitUntilPainted(HWND window);
 // {ENTER}, {SPACE}, {BACKSPACE} and {ESCAPE} name keys. False for a name it does not know.
 bool TypeKeys(const char* script);
 
-// Writes "x y width height" of the rectangle to the file.
-bool WriteRect(const std::string& path, const RECT& rect);
+// Writes the text to the file, ended by a line feed.
+bool WriteText(const std::string& path, const std::string& text);
 
 // Waits until the file exists; false after the given number of milliseconds.
 bool WaitForFile(const std::string& path, DWORD milliseconds);

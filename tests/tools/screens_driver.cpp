@@ -11,8 +11,11 @@
 // nowhere else in it (and, where a screen asks, in the Hierarchical Order tree); then it writes the
 // rectangle to photograph ("x y width height": the window, with the box when one is up) to
 // DIR/<NN-name>.ready and waits for DIR/<NN-name>.done. At the end it closes the program with
-// WM_CLOSE and writes its exit code to DIR/exit-code. Exit code 0 when every screen was reached
-// and passed its checks and the program ended with code 0.
+// WM_CLOSE and writes its exit code to DIR/exit-code. It reports through files, as a program started
+// inside a Wine 10 virtual desktop has no standard error of its caller's: the names of the screens
+// the steps name go first to DIR/screens, its messages to DIR/messages, and its own result last to
+// DIR/result (also its exit code): 0 when every screen was reached and passed its checks and the
+// program ended with code 0.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -417,6 +420,12 @@ std::string ColourFault(const Program& program, const Screen& screen, const Stat
     return ListColourFault(program, state);
 }
 
+std::string PictureName(int number, const Screen& screen) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%02d-%s", number, screen.name);
+    return name;
+}
+
 bool Walk(const Program& program, const std::vector<Screen>& screens, const std::string& directory) {
     SetForegroundWindow(program.main);
     int number = 0;
@@ -438,9 +447,11 @@ bool Walk(const Program& program, const std::vector<Screen>& screens, const std:
             std::fprintf(stderr, "screens_driver: %s: %s\n", screen.name, fault.c_str());
             return false;
         }
-        char name[64];
-        std::snprintf(name, sizeof name, "%02d-%s", number, screen.name);
-        if (!WriteRect(directory + "/" + name + ".ready", Picture(program, state)) ||
+        const std::string name = PictureName(number, screen);
+        const RECT r = Picture(program, state);
+        const std::string rect = std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                                 std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top);
+        if (!WriteText(directory + "/" + name + ".ready", rect) ||
             !WaitForFile(directory + "/" + name + ".done", 60000)) {
             std::fprintf(stderr, "screens_driver: %s: no picture taken\n", screen.name);
             return false;
@@ -469,18 +480,20 @@ std::vector<Screen> ScreensOf(int count, char** steps) {
 
 int main(int argc, char** argv) {
     const char* const usage = "usage: screens_driver PROGRAM DIR walk|start-up [KEYS]\n";
-    if (argc < 4) {
-        std::fprintf(stderr, "%s", usage);
-        return 2;
-    }
-    const std::vector<Screen> screens = ScreensOf(argc - 3, argv + 3);
-    if (screens.empty()) {
+    if (argc < 3) {
         std::fprintf(stderr, "%s", usage);
         return 2;
     }
     const std::string directory = argv[2];
+    if (std::freopen((directory + "/messages").c_str(), "w", stderr) != nullptr) std::setvbuf(stderr, nullptr, _IONBF, 0);
+    const auto finish = [&](int result) { return WriteText(directory + "/result", std::to_string(result)) ? result : 2; };
+    const std::vector<Screen> screens = ScreensOf(argc - 3, argv + 3);
+    std::string names;
+    for (size_t at = 0; at < screens.size(); ++at) names += (at > 0 ? "\n" : "") + PictureName(static_cast<int>(at) + 1, screens[at]);
+    if (screens.empty()) std::fprintf(stderr, "%s", usage);
     Program program = {};
-    if (!StartProgram(argv[1], program.process)) return 2;
+    if (screens.empty() || !WriteText(directory + "/screens", names) || !StartProgram(argv[1], program.process))
+        return finish(2);
     program.main = WaitForMainWindow(program.process);
     program.remote = static_cast<char*>(
         VirtualAllocEx(program.process.hProcess, nullptr, RemoteSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
@@ -507,10 +520,7 @@ int main(int argc, char** argv) {
         CloseHandle(program.process.hThread);
         CloseHandle(program.process.hProcess);
     }
-    if (FILE* exit = std::fopen((directory + "/exit-code").c_str(), "w")) {
-        std::fprintf(exit, "%lu\n", code);
-        std::fclose(exit);
-    }
+    WriteText(directory + "/exit-code", std::to_string(code));
     if (code != 0) std::fprintf(stderr, "screens_driver: the program ended with exit code %lu\n", code);
-    return walked && code == 0 ? 0 : 1;
+    return finish(walked && code == 0 ? 0 : 1);
 }
