@@ -282,11 +282,13 @@ TEST_F(Faults, AThousandQueriesInARowThroughTheButtonKeepTheListTitleAndMemory) 
     titles.clear();
     titles.shrink_to_fit();
     // Wine 10 lists a grouped heap's groups, not its blocks: its walk is left out, and the program's
-    // own blocks are counted instead (Wine 8 lists every block, and both are checked).
+    // own blocks are counted instead, those of its C++ code and those it frees through COM's
+    // allocator (BSTRs, SAFEARRAYs, values' contents). Wine 8 lists every block: all are checked.
     const bool leaveOutGrouped = RunningUnderWine();
     int groupedHeaps = 0;
     const double heapBefore = HeapBytesInUse(leaveOutGrouped, &groupedHeaps);
     const long blocksBefore = ProgramBlocksInUse();
+    const int comBlocksBefore = LiveAllocations();
     const double workingSetBefore = WorkingSetBytes();
     const ObjectCounts objectsBefore = CountObjects();
 
@@ -304,15 +306,17 @@ TEST_F(Faults, AThousandQueriesInARowThroughTheButtonKeepTheListTitleAndMemory) 
     titles.shrink_to_fit();
 
     // A leak of the smallest heap block per query would add 16 KB, and 1,000 of the program's own
-    // blocks; the working set may move by a page or so of the platform's own.
+    // blocks of either kind; the working set may move by a page or so of the platform's own.
     const double heapGrowth = HeapBytesInUse(leaveOutGrouped, &groupedHeaps) - heapBefore;
     const long blockGrowth = ProgramBlocksInUse() - blocksBefore;
+    const int comBlockGrowth = LiveAllocations() - comBlocksBefore;
     const double workingSetGrowth = WorkingSetBytes() - workingSetBefore;
     std::printf("after 1,000 queries: heap in use %+.0f bytes (%d grouped heaps left out), the program's blocks "
-                "%+ld, working set %+.0f KiB of %.0f KiB\n",
-                heapGrowth, groupedHeaps, blockGrowth, workingSetGrowth / 1024, workingSetBefore / 1024);
+                "%+ld and COM's %+d, working set %+.0f KiB of %.0f KiB\n",
+                heapGrowth, groupedHeaps, blockGrowth, comBlockGrowth, workingSetGrowth / 1024, workingSetBefore / 1024);
     EXPECT_LT(heapGrowth, 16000.0);
     EXPECT_LT(blockGrowth, 16);
+    EXPECT_LT(comBlockGrowth, 16);
     EXPECT_LT(workingSetGrowth, workingSetBefore / 100);
 
     // GDI and USER objects are the program's alone; the handle count may move by a few of the
