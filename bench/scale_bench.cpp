@@ -1,30 +1,45 @@
 // Scale: synthetic results of 1,000, 10,000 and 100,000 rows written into the real ResultList as
 // RunQuery writes them (AppendRow with the list's redraw suspended), then the growth exponent:
-// the slope of log(time) over log(rows); and every one of the 100,000 rows copied to the clipboard.
+// the slope of log(time) over log(rows); every one of the 100,000 rows copied to the clipboard;
+// and ClearRows on 100,000 and 400,000 rows. Large: rows appended until the list refuses one.
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "bench/sections.h"
 #include "ui/controls.h"
 #include "ui/copy_keys.h"
+#include "ui/copy_text.h"
 #include "ui/window_state.h"
 
 namespace {
 
 // Rows shaped like a query's: every 18th a separator and a heading, the rest name and value.
+std::string SyntheticRow(int i) {
+    if (i % 18 == 0) return "";
+    if (i % 18 == 1) return "Item #" + std::to_string(i / 18 + 1);
+    return "Property" + std::to_string(i % 18) + "\nvalue text of row " + std::to_string(i);
+}
+
 std::vector<std::string> SyntheticRows(int count) {
     std::vector<std::string> rows;
     rows.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        if (i % 18 == 0) rows.push_back("");
-        else if (i % 18 == 1) rows.push_back("Item #" + std::to_string(i / 18 + 1));
-        else rows.push_back("Property" + std::to_string(i % 18) + "\nvalue text of row " + std::to_string(i));
-    }
+    for (int i = 0; i < count; ++i) rows.push_back(SyntheticRow(i));
     return rows;
 }
+
+PROCESS_MEMORY_COUNTERS Memory() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters;
+}
+
+constexpr double MiB = 1024.0 * 1024.0;
 
 double WriteRows(const std::vector<std::string>& rows) {
     ClearRows();
@@ -85,7 +100,6 @@ void ScaleBench(std::vector<TableRow>& table) {
                          Format("%.0f %%", NoisePercent(t))});
     }
     const TableRow copy = CopyRow();
-    ClearRows();
     // Least squares over the three sizes.
     double mx = 0, my = 0;
     for (int s = 0; s < 3; ++s) {
@@ -101,4 +115,52 @@ void ScaleBench(std::vector<TableRow>& table) {
     table.push_back({"Scale: growth exponent of the time over 1,000 to 100,000 rows", Format("%.2f", exponent), "1.00",
                      "-", "<= 1.1", exponent <= 1.1 ? "yes" : "no", "-"});
     table.push_back(copy);
+    // Wine's list view finds each item it deletes by a linear search: the time grows as the square.
+    for (const int rows : {100000, 400000}) {
+        if (rows != RowCount()) WriteRows(SyntheticRows(rows));
+        const double start = NowMs();
+        ClearRows();
+        table.push_back({Format("ClearRows: %d rows (ms, 1 run)", rows), Format("%.0f", NowMs() - start), "-", "-",
+                         "-", "-", "-"});
+    }
+}
+
+void LargeBench(std::vector<TableRow>& table) {
+    ClearRows();
+    PumpUntilPainted(Window().main);
+    const PROCESS_MEMORY_COUNTERS empty = Memory();
+    double start = NowMs();
+    SuspendRowRedraw();
+    int rows = 0;
+    try {
+        while (AppendRow(SyntheticRow(rows))) {
+            if (++rows != 1000000) continue;
+            // Ctrl+Shift+C's peak beyond what the process held, against the text it copies.
+            const double paused = NowMs();
+            const std::size_t text = ResultListCopySize(true).value_or(0);
+            const PROCESS_MEMORY_COUNTERS before = Memory();
+            const bool copied = CopyFrom(ResultList, true);
+            const double peak = static_cast<double>(Memory().PeakWorkingSetSize) -
+                                static_cast<double>(std::max(before.WorkingSetSize, before.PeakWorkingSetSize));
+            const double ratio = peak / static_cast<double>(text);
+            table.push_back({"Large: Ctrl+Shift+C's peak memory on 1,000,000 rows (MiB, beyond the process's peak "
+                             "before it) vs the text copied (MiB)",
+                             Format("%.1f%s", peak / MiB, copied ? "" : " (beeped)"), Format("%.1f", text / MiB),
+                             Format("%.2f", ratio), "<= 1.2", ratio <= 1.2 ? "yes" : "no", "-"});
+            OpenClipboard(Window().main);  // the copy's block goes, and with it its memory
+            EmptyClipboard();
+            CloseClipboard();
+            start += NowMs() - paused;
+        }
+    } catch (const std::bad_alloc&) {  // the row's own text found no memory
+    }
+    const double elapsed = NowMs() - start;
+    const double grown = static_cast<double>(Memory().WorkingSetSize - empty.WorkingSetSize);
+    table.push_back({"Large: rows appended until the list refuses one (rows; working set MiB, bytes and us per row)",
+                     Format("%d", rows), Format("%.0f MiB, %.0f B, %.2f us", grown / MiB, grown / rows, elapsed * 1000 / rows),
+                     "-", "-", "-", "-"});
+    const double copyStart = NowMs();
+    const bool copied = CopyFrom(ResultList, true);
+    table.push_back({"Large:   Ctrl+Shift+C on those rows (ms): a copy, or a beep when memory is short",
+                     Format("%.0f", NowMs() - copyStart), copied ? "copied" : "beeped", "-", "-", "-", "-"});
 }

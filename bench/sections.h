@@ -11,4 +11,6 @@ void StartUpBench(int runs, std::vector<TableRow>& table);
 // The rest runs in this process, on the real main window made by the real start-up.
 void QueryBench(int runs, std::vector<TableRow>& table);
 void ScaleBench(std::vector<TableRow>& table);
+// Leaves the list full: the process must end without clearing it.
+void LargeBench(std::vector<TableRow>& table);
 void MemoryBench(int queries, std::vector<TableRow>& table);
