@@ -14,7 +14,8 @@ using OwnedGlobal = std::unique_ptr<void, GlobalFreeing>;
 
 // A moveable block of `size` bytes, as the clipboard takes it, filled by `fill`; null when out of
 // memory or when `fill` fails.
-OwnedGlobal GlobalBlock(std::size_t size, const std::function<bool(void* into)>& fill) {
+template <typename Fill>
+OwnedGlobal GlobalBlock(std::size_t size, const Fill& fill) {
     OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE, size));
     void* target = block ? GlobalLock(block.get()) : nullptr;
     if (target == nullptr) return nullptr;
@@ -55,7 +56,7 @@ bool PutOnClipboard(HWND owner, std::size_t size, const std::function<bool(char*
     // otherwise take from the keyboard layout in use: the system locale is the one whose code page
     // is the ANSI code page.
     const LCID locale = GetSystemDefaultLCID();
-    OwnedGlobal localeBlock = GlobalBlock(sizeof locale, [&](void* into) {
+    OwnedGlobal localeBlock = GlobalBlock(sizeof locale, [&locale](void* into) {
         std::memcpy(into, &locale, sizeof locale);
         return true;
     });
