@@ -494,18 +494,16 @@ TEST_F(Gestures, ACopyWhileAnotherWindowHoldsTheClipboardWaitsForItOrBeepsAndLea
             DestroyWindow(window);
         });
         WaitForSingleObject(opened, INFINITE);
-        if (!heldThroughout) openClipboard = ReplaceUser32Import("OpenClipboard", reinterpret_cast<ULONG_PTR>(&OpenClipboardHeldAtFirst));
+        openClipboard = ReplaceUser32Import("OpenClipboard", reinterpret_cast<ULONG_PTR>(&OpenClipboardHeldAtFirst));
         PressKeys({VK_CONTROL, 'C'});
         EXPECT_EQ(Runs(), Texts{}) << "and no hang: the loop ended when idle";
-        if (!heldThroughout) ReplaceUser32Import("OpenClipboard", openClipboard);
+        ReplaceUser32Import("OpenClipboard", openClipboard);
         SetEvent(done);
         holder.join();
         CloseHandle(opened);
         CloseHandle(done);
         EXPECT_EQ(beeps, heldThroughout ? 1 : 0);
-        if (!heldThroughout) {
-            EXPECT_EQ(opens, 2) << "tried again once";
-        }
+        EXPECT_GE(opens, 2) << "tried again";
         ExpectClipboard(heldThroughout ? "before" : "Name\tvalue\r\n", heldThroughout ? "held" : "let go");
     }
     ReplaceUser32Import("MessageBeep", beep);
