@@ -68,8 +68,5 @@ bool PutOnClipboard(HWND owner, std::size_t size, const std::function<bool(char*
 }
 
 bool PutOnClipboard(HWND owner, const std::string& text) {
-    return PutOnClipboard(owner, text.size(), [&](char* into) {
-        std::memcpy(into, text.data(), text.size());
-        return true;
-    });
+    return PutOnClipboard(owner, text.size(), [&](char* into) { return text.copy(into, text.size()) == text.size(); });
 }

@@ -447,12 +447,13 @@ bool Walk(const Program& program, const std::vector<Screen>& screens, const std:
             std::fprintf(stderr, "screens_driver: %s: %s\n", screen.name, fault.c_str());
             return false;
         }
-        const std::string name = PictureName(number, screen);
+        std::string path = directory;
+        path += '/';
+        path += PictureName(number, screen);
         const RECT r = Picture(program, state);
-        const std::string rect = std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-                                 std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top);
-        if (!WriteText(directory + "/" + name + ".ready", rect) ||
-            !WaitForFile(directory + "/" + name + ".done", 60000)) {
+        char rect[64];
+        std::snprintf(rect, sizeof rect, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        if (!WriteText(path + ".ready", rect) || !WaitForFile(path + ".done", 60000)) {
             std::fprintf(stderr, "screens_driver: %s: no picture taken\n", screen.name);
             return false;
         }

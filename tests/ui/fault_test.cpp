@@ -361,7 +361,7 @@ TEST_F(Faults, RunningOutOfMemoryCutsTheAnswerShortUnderOneBoxAndACopyBeeps) {
         if (!failed) nth = 0, ++refuseRows;
     }
     std::string copied;
-    for (const auto& [property, value] : whole) copied += property + "\t" + value + "\r\n";
+    for (const auto& [property, value] : whole) copied.append(property).append("\t").append(value).append("\r\n");
     for (int nth = 1, failed = 1; failed; ++nth) {
         ASSERT_TRUE(PutOnClipboard(Window().main, "before"));
         FailProgramBlock(nth);
