@@ -32,6 +32,15 @@ std::vector<std::string> SyntheticRows(int count) {
     return rows;
 }
 
+// A synthetic row appended; false when the list refused it or its text found no memory.
+bool Appended(int row) {
+    try {
+        return AppendRow(SyntheticRow(row));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 PROCESS_MEMORY_COUNTERS Memory() {
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof counters;
@@ -133,27 +142,24 @@ void LargeBench(std::vector<TableRow>& table) {
     double start = NowMs();
     SuspendRowRedraw();
     int rows = 0;
-    try {
-        while (AppendRow(SyntheticRow(rows))) {
-            if (++rows != 1000000) continue;
-            // Ctrl+Shift+C's peak beyond what the process held, against the text it copies.
-            const double paused = NowMs();
-            const std::size_t text = ResultListCopySize(true).value_or(0);
-            const PROCESS_MEMORY_COUNTERS before = Memory();
-            const bool copied = CopyFrom(ResultList, true);
-            const double peak = static_cast<double>(Memory().PeakWorkingSetSize) -
-                                static_cast<double>(std::max(before.WorkingSetSize, before.PeakWorkingSetSize));
-            const double ratio = peak / static_cast<double>(text);
-            table.push_back({"Large: Ctrl+Shift+C's peak memory on 1,000,000 rows (MiB, beyond the process's peak "
-                             "before it) vs the text copied (MiB)",
-                             Format("%.1f%s", peak / MiB, copied ? "" : " (beeped)"), Format("%.1f", text / MiB),
-                             Format("%.2f", ratio), "<= 1.2", ratio <= 1.2 ? "yes" : "no", "-"});
-            OpenClipboard(Window().main);  // the copy's block goes, and with it its memory
-            EmptyClipboard();
-            CloseClipboard();
-            start += NowMs() - paused;
-        }
-    } catch (const std::bad_alloc&) {  // the row's own text found no memory
+    while (Appended(rows)) {
+        if (++rows != 1000000) continue;
+        // Ctrl+Shift+C's peak beyond what the process held, against the text it copies.
+        const double paused = NowMs();
+        const std::size_t text = ResultListCopySize(true).value_or(0);
+        const PROCESS_MEMORY_COUNTERS before = Memory();
+        const bool copied = CopyFrom(ResultList, true);
+        const double peak = static_cast<double>(Memory().PeakWorkingSetSize) -
+                            static_cast<double>(std::max(before.WorkingSetSize, before.PeakWorkingSetSize));
+        const double ratio = peak / static_cast<double>(text);
+        table.push_back({"Large: Ctrl+Shift+C's peak memory on 1,000,000 rows (MiB, beyond the process's peak "
+                         "before it) vs the text copied (MiB)",
+                         Format("%.1f%s", peak / MiB, copied ? "" : " (beeped)"), Format("%.1f", text / MiB),
+                         Format("%.2f", ratio), "<= 1.2", ratio <= 1.2 ? "yes" : "no", "-"});
+        OpenClipboard(Window().main);  // the copy's block goes, and with it its memory
+        EmptyClipboard();
+        CloseClipboard();
+        start += NowMs() - paused;
     }
     const double elapsed = NowMs() - start;
     const double grown = static_cast<double>(Memory().WorkingSetSize - empty.WorkingSetSize);

@@ -1,6 +1,7 @@
 #include "ui/events.h"
 
 #include <deque>
+#include <new>
 
 namespace {
 
@@ -17,7 +18,13 @@ bool operator==(const Event& a, const Event& b) {
 void QueueEvent(const Event& event) {
     // Only the newest is compared: the same event behind a different one is a new report.
     if (!queue.empty() && queue.back() == event) return;
-    queue.push_back(event);
+    // Events are raised inside window procedures, which no exception may leave: one that memory
+    // cannot hold is given up.
+    try {
+        queue.push_back(event);
+    } catch (const std::bad_alloc&) {
+        return;
+    }
 }
 
 bool TakeQueuedEvent(Event& event) {

@@ -35,7 +35,8 @@ enum EventDetail : std::int32_t {
 // The EventQueue, first in first out, and the CommandEvent slot. Both belong to the user-interface
 // thread alone, so nothing is locked.
 
-// Adds the event behind the others, unless it equals the newest event still waiting.
+// Adds the event behind the others, unless it equals the newest event still waiting; an event
+// that memory cannot hold is given up.
 void QueueEvent(const Event& event);
 // Removes the oldest waiting event into `event`; false when none waits.
 bool TakeQueuedEvent(Event& event);

@@ -36,11 +36,7 @@ LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     const int tree = ControlNumberOf(window);
     const TreeItems* items = TreeItemsOf(tree);
     if (items == nullptr || items->ownProc == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    // An event that memory cannot hold is given up: no exception may cross into the platform.
-    try {
-        if (message == WM_RBUTTONDBLCLK) OnTreeRightDoubleClick(tree, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    } catch (...) {
-    }
+    if (message == WM_RBUTTONDBLCLK) OnTreeRightDoubleClick(tree, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     return CallWindowProcA(items->ownProc, window, message, wParam, lParam);
 }
 

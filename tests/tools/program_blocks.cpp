@@ -22,7 +22,9 @@ void FailProgramBlock(long nth) { toFail = nth; }
 bool ProgramBlockFailed() { return toFail == 0; }
 
 void* operator new(std::size_t size) {
-    if (toFail > 0 && --toFail == 0) throw std::bad_alloc();
+    if (toFail > 0) {
+        if (--toFail == 0) throw std::bad_alloc();
+    }
     void* block = std::malloc(size != 0 ? size : 1);
     if (block == nullptr) throw std::bad_alloc();
     ++live;

@@ -10,7 +10,7 @@ namespace {
 
 // The text as measured, then written into just that room; a room the rows outgrew is refused.
 std::string ResultListCopyText(bool everyRow) {
-    const std::size_t size = ResultListCopySize(everyRow).value();
+    const std::size_t size = ResultListCopySize(everyRow).value_or(0);
     std::string text(size + 1, '#');
     EXPECT_TRUE(size == 0 || !WriteResultListCopy(everyRow, &text[0], size - 1));
     EXPECT_TRUE(WriteResultListCopy(everyRow, &text[0], size));

@@ -101,7 +101,9 @@ void CALLBACK DismissBoxes(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetC
 // The list refuses the nth row inserted from now on, as it does once memory runs out (0: none).
 int insertToRefuse = 0;
 LRESULT CALLBACK RefuseAnInsert(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    if (message == LVM_INSERTITEMA && insertToRefuse > 0 && --insertToRefuse == 0) return -1;
+    if (message == LVM_INSERTITEMA && insertToRefuse > 0) {
+        if (--insertToRefuse == 0) return -1;
+    }
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
