@@ -447,9 +447,7 @@ bool Walk(const Program& program, const std::vector<Screen>& screens, const std:
             std::fprintf(stderr, "screens_driver: %s: %s\n", screen.name, fault.c_str());
             return false;
         }
-        std::string path = directory;
-        path += '/';
-        path += PictureName(number, screen);
+        const std::string path = PictureName(number, screen).insert(0, directory + '/');
         const RECT r = Picture(program, state);
         char rect[64];
         std::snprintf(rect, sizeof rect, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);

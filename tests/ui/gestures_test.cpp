@@ -96,8 +96,7 @@ BOOL WINAPI CountBeep(UINT) {
     return TRUE;
 }
 
-// OpenClipboard as a copy meets it while another program reads the clipboard for a moment: held at
-// the first try, free at the next.
+// OpenClipboard while another program reads the clipboard a moment: held at a copy's first try.
 ULONG_PTR openClipboard = 0;
 int opens = 0;
 BOOL WINAPI OpenClipboardHeldAtFirst(HWND owner) {
