@@ -107,15 +107,6 @@ LRESULT CALLBACK RefuseAnInsert(HWND list, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
-std::string ClipboardText() {
-    std::string text;
-    if (!OpenClipboard(nullptr)) return "(not opened)";
-    if (const HANDLE data = GetClipboardData(CF_TEXT)) text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(GetClipboardData(CF_TEXT));
-    CloseClipboard();
-    return text;
-}
-
 class Faults : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -370,8 +361,9 @@ TEST_F(Faults, RunningOutOfMemoryCutsTheAnswerShortUnderOneBoxAndACopyBeeps) {
         const bool copiedAll = CopyFrom(ResultList, true);
         failed = ProgramBlockFailed();
         FailProgramBlock(0);
-        EXPECT_EQ(copiedAll, !failed) << "allocation " << nth;
-        EXPECT_EQ(ClipboardText(), failed ? "before" : copied) << "allocation " << nth;
+        const std::string what = "allocation " + std::to_string(nth);
+        EXPECT_EQ(copiedAll, !failed) << what;
+        ExpectClipboard(failed ? "before" : copied, what.c_str());
     }
     KillTimer(nullptr, timer);
     RemoveWindowSubclass(Control(ResultList), RefuseAnInsert, 0);

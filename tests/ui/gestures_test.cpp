@@ -22,28 +22,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// The clipboard's text as CF_TEXT, and as the CF_UNICODETEXT that Windows makes of it in the code
-// page of CF_LOCALE, which names the system's locale whatever the user's; the main window owns it.
-void ExpectClipboard(const std::string& expected, const char* what) {
-    std::string ansi;
-    std::wstring unicode;
-    LCID locale = 0;
-    if (OpenClipboard(nullptr)) {
-        if (const HANDLE data = GetClipboardData(CF_TEXT)) ansi = static_cast<const char*>(GlobalLock(data));
-        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) unicode = static_cast<const wchar_t*>(GlobalLock(data));
-        if (const HANDLE data = GetClipboardData(CF_LOCALE)) locale = *static_cast<const LCID*>(GlobalLock(data));
-        for (const UINT format : {CF_TEXT, CF_UNICODETEXT, CF_LOCALE}) GlobalUnlock(GetClipboardData(format));
-        CloseClipboard();
-    }
-    EXPECT_EQ(GetClipboardOwner(), Window().main) << what;
-    EXPECT_EQ(locale, GetSystemDefaultLCID()) << what;
-    EXPECT_EQ(ansi, expected) << what;
-    std::wstring wide(expected.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, expected.data(), static_cast<int>(expected.size()),
-                                                             &wide[0], static_cast<int>(wide.size()))));
-    EXPECT_EQ(unicode, wide) << what << ", as a Unicode program reads it";
-}
-
 // Points this program's import of a user32 function at `replacement` and gives back what it
 // pointed at: a spy on a platform call that leaves no trace of its own.
 ULONG_PTR ReplaceUser32Import(const char* name, ULONG_PTR replacement) {

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "catalogue/load_catalogue.h"
 #include "ui/control_creation.h"
 #include "ui/main_window.h"
@@ -80,4 +82,24 @@ int PagePixelsChangedByAFreshPaint() {
         for (LONG x = 0; x < box.right; x += 3) changed += GetPixel(dc, x, y) != shown[i++];
     ReleaseDC(page, dc);
     return changed;
+}
+
+void ExpectClipboard(const std::string& expected, const char* what) {
+    std::string ansi;
+    std::wstring unicode;
+    LCID locale = 0;
+    if (OpenClipboard(nullptr)) {
+        if (const HANDLE data = GetClipboardData(CF_TEXT)) ansi = static_cast<const char*>(GlobalLock(data));
+        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) unicode = static_cast<const wchar_t*>(GlobalLock(data));
+        if (const HANDLE data = GetClipboardData(CF_LOCALE)) locale = *static_cast<const LCID*>(GlobalLock(data));
+        for (const UINT format : {CF_TEXT, CF_UNICODETEXT, CF_LOCALE}) GlobalUnlock(GetClipboardData(format));
+        CloseClipboard();
+    }
+    EXPECT_EQ(GetClipboardOwner(), Window().main) << what;
+    EXPECT_EQ(locale, GetSystemDefaultLCID()) << what;
+    EXPECT_EQ(ansi, expected) << what;
+    std::wstring wide(expected.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, expected.data(), static_cast<int>(expected.size()),
+                                                             &wide[0], static_cast<int>(wide.size()))));
+    EXPECT_EQ(unicode, wide) << what << ", as a Unicode program reads it";
 }

@@ -17,6 +17,10 @@ bool RunningUnderWine();
 std::string WindowText(HWND window);
 std::string ClassNameOf(HWND window);
 std::string ListCellText(HWND list, int row, int column);
+// Expects the clipboard's text as CF_TEXT, and as the CF_UNICODETEXT that Windows makes of it in
+// the code page of CF_LOCALE, which names the system's locale whatever the user's; the main window
+// owns it.
+void ExpectClipboard(const std::string& expected, const char* what);
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
 
